@@ -1,0 +1,6 @@
+# Portable sources: no <windows.h>; they reach the system only through platform::Platform.
+add_library(engine STATIC
+  src/platform/Platform.cpp
+  src/scenery/IniDocument.cpp
+)
+target_include_directories(engine PUBLIC ${PROJECT_SOURCE_DIR}/src)
