@@ -2,5 +2,6 @@
 add_library(engine STATIC
   src/platform/Platform.cpp
   src/scenery/IniDocument.cpp
+  src/shell/PathTrim.cpp
 )
 target_include_directories(engine PUBLIC ${PROJECT_SOURCE_DIR}/src)

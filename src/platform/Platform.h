@@ -87,7 +87,7 @@ struct RegistryRead {
 };
 
 class Platform {
-public:
+  public:
     virtual ~Platform() = default;
 
     // --- Files. Paths are ANSI-code-page texts with backslashes, as Windows takes them. ---

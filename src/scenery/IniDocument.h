@@ -17,7 +17,7 @@
 namespace scenery {
 
 class IniDocument {
-public:
+  public:
     // An empty document that saves to `path`.
     IniDocument(platform::Platform& platform, std::string path);
 
@@ -52,7 +52,7 @@ public:
     // ".TNV_TMP" (scenery.TNV_TMP beside scenery.cfg), as long as the backup copy's name.
     static std::string TempPathFor(const std::string& path);
 
-private:
+  private:
     struct Section {
         std::string name;
         std::vector<std::string> lines;

@@ -12,19 +12,27 @@ namespace attr = platform::attr;
 
 const char* ToString(FileOp op) {
     switch (op) {
-        case FileOp::Read: return "Read";
-        case FileOp::Write: return "Write";
-        case FileOp::Replace: return "Replace";
-        case FileOp::Copy: return "Copy";
-        case FileOp::SetAttributes: return "SetAttributes";
-        case FileOp::Delete: return "Delete";
+        case FileOp::Read:
+            return "Read";
+        case FileOp::Write:
+            return "Write";
+        case FileOp::Replace:
+            return "Replace";
+        case FileOp::Copy:
+            return "Copy";
+        case FileOp::SetAttributes:
+            return "SetAttributes";
+        case FileOp::Delete:
+            return "Delete";
     }
     return "?";
 }
 
 namespace {
 
-char FoldAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+char FoldAscii(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
 std::string FoldAll(const std::string& text) {
     std::string out = text;
@@ -49,7 +57,8 @@ bool WildcardMatch(const std::string& mask, const std::string& name) {
             return false;
         }
     }
-    while (m < mask.size() && mask[m] == '*') ++m;
+    while (m < mask.size() && mask[m] == '*')
+        ++m;
     return m == mask.size();
 }
 
@@ -57,7 +66,9 @@ bool WildcardMatch(const std::string& mask, const std::string& name) {
 
 FakePlatform::FakePlatform() = default;
 
-std::string FakePlatform::Key(const std::string& path) const { return FoldAll(path); }
+std::string FakePlatform::Key(const std::string& path) const {
+    return FoldAll(path);
+}
 
 std::string FakePlatform::Parent(const std::string& path) {
     const auto slash = path.rfind('\\');
@@ -79,16 +90,18 @@ bool FakePlatform::FolderExists(const std::string& path) const {
 }
 
 void FakePlatform::AddFolder(const std::string& path) {
-    for (std::string p = path; !p.empty(); p = Parent(p)) folders_.insert(Key(p));
+    for (std::string p = path; !p.empty(); p = Parent(p))
+        folders_.insert(Key(p));
 }
 
-void FakePlatform::AddFile(const std::string& path, const std::string& bytes,
-                           uint32_t attributes) {
+void FakePlatform::AddFile(const std::string& path, const std::string& bytes, uint32_t attributes) {
     AddFolder(Parent(path));
     files_[Key(path)] = File{path, bytes, attributes, false};
 }
 
-void FakePlatform::RemoveFile(const std::string& path) { files_.erase(Key(path)); }
+void FakePlatform::RemoveFile(const std::string& path) {
+    files_.erase(Key(path));
+}
 
 void FakePlatform::HoldOpen(const std::string& path, bool held) {
     File* file = Find(path);
@@ -96,9 +109,13 @@ void FakePlatform::HoldOpen(const std::string& path, bool held) {
     file->heldOpen = held;
 }
 
-void FakePlatform::DenyCreate(const std::string& folder) { deniedFolders_.insert(Key(folder)); }
+void FakePlatform::DenyCreate(const std::string& folder) {
+    deniedFolders_.insert(Key(folder));
+}
 
-bool FakePlatform::HasFile(const std::string& path) const { return Find(path) != nullptr; }
+bool FakePlatform::HasFile(const std::string& path) const {
+    return Find(path) != nullptr;
+}
 
 std::string FakePlatform::Bytes(const std::string& path) const {
     const File* file = Find(path);
@@ -120,13 +137,15 @@ uint32_t FakePlatform::Attributes(const std::string& path) const {
 
 std::vector<std::string> FakePlatform::Files() const {
     std::vector<std::string> names;
-    for (const auto& [key, file] : files_) names.push_back(file.name);
+    for (const auto& [key, file] : files_)
+        names.push_back(file.name);
     return names;
 }
 
 std::size_t FakePlatform::UsedBytes() const {
     std::size_t used = 0;
-    for (const auto& [key, file] : files_) used += file.bytes.size();
+    for (const auto& [key, file] : files_)
+        used += file.bytes.size();
     return used;
 }
 
@@ -134,16 +153,20 @@ void FakePlatform::FailNext(FileOp op, const std::string& pathPart, uint32_t cod
     faults_.push_back(Fault{op, FoldAll(pathPart), code, skip});
 }
 
-void FakePlatform::FailCallAt(std::size_t index, uint32_t code) { faultsAt_[index] = code; }
+void FakePlatform::FailCallAt(std::size_t index, uint32_t code) {
+    faultsAt_[index] = code;
+}
 
 std::optional<uint32_t> FakePlatform::Record(FileOp op, const std::string& path,
                                              const std::string& from) {
     const std::size_t index = calls_.size();
     calls_.push_back(FileCall{op, path, from});
-    if (const auto it = faultsAt_.find(index); it != faultsAt_.end()) return it->second;
+    if (const auto it = faultsAt_.find(index); it != faultsAt_.end())
+        return it->second;
     const std::string key = Key(path);
     for (auto it = faults_.begin(); it != faults_.end(); ++it) {
-        if (it->op != op || key.find(it->pathPart) == std::string::npos) continue;
+        if (it->op != op || key.find(it->pathPart) == std::string::npos)
+            continue;
         if (it->skip > 0) {
             --it->skip;
             continue;
@@ -171,26 +194,35 @@ bool FakePlatform::Store(const std::string& path, const std::string& bytes) {
 
 OsResult FakePlatform::CanCreateOrWrite(const std::string& path) const {
     if (const File* file = Find(path)) {
-        if (file->heldOpen) return OsResult::Fail(error::kSharingViolation);
-        if (file->attributes & attr::kReadOnly) return OsResult::Fail(error::kAccessDenied);
+        if (file->heldOpen)
+            return OsResult::Fail(error::kSharingViolation);
+        if (file->attributes & attr::kReadOnly)
+            return OsResult::Fail(error::kAccessDenied);
         return OsResult::Ok();
     }
-    if (FolderExists(path)) return OsResult::Fail(error::kAccessDenied);
-    if (!FolderExists(Parent(path))) return OsResult::Fail(error::kPathNotFound);
-    if (deniedFolders_.count(Key(Parent(path)))) return OsResult::Fail(error::kAccessDenied);
+    if (FolderExists(path))
+        return OsResult::Fail(error::kAccessDenied);
+    if (!FolderExists(Parent(path)))
+        return OsResult::Fail(error::kPathNotFound);
+    if (deniedFolders_.count(Key(Parent(path))))
+        return OsResult::Fail(error::kAccessDenied);
     return OsResult::Ok();
 }
 
 std::optional<uint32_t> FakePlatform::GetAttributes(const std::string& path) {
-    if (const File* file = Find(path)) return file->attributes;
-    if (FolderExists(path)) return attr::kDirectory;
+    if (const File* file = Find(path))
+        return file->attributes;
+    if (FolderExists(path))
+        return attr::kDirectory;
     return std::nullopt;
 }
 
 OsResult FakePlatform::SetAttributes(const std::string& path, uint32_t attributes) {
-    if (auto fault = Record(FileOp::SetAttributes, path, {})) return OsResult::Fail(*fault);
+    if (auto fault = Record(FileOp::SetAttributes, path, {}))
+        return OsResult::Fail(*fault);
     File* file = Find(path);
-    if (file == nullptr) return OsResult::Fail(error::kFileNotFound);
+    if (file == nullptr)
+        return OsResult::Fail(error::kFileNotFound);
     file->attributes = attributes;
     return OsResult::Ok();
 }
@@ -199,30 +231,37 @@ bool FakePlatform::AnyMatch(const std::string& pattern) {
     const std::string folder = Key(Parent(pattern));
     const std::string mask = pattern.substr(pattern.rfind('\\') + 1);
     const auto nameIn = [&](const std::string& key) -> std::optional<std::string> {
-        if (Parent(key) != folder) return std::nullopt;
+        if (Parent(key) != folder)
+            return std::nullopt;
         return key.substr(key.rfind('\\') + 1);
     };
     for (const auto& [key, file] : files_) {
-        if (auto name = nameIn(key); name && WildcardMatch(mask, *name)) return true;
+        if (auto name = nameIn(key); name && WildcardMatch(mask, *name))
+            return true;
     }
     for (const auto& key : folders_) {
-        if (auto name = nameIn(key); name && WildcardMatch(mask, *name)) return true;
+        if (auto name = nameIn(key); name && WildcardMatch(mask, *name))
+            return true;
     }
     return false;
 }
 
-OsResult FakePlatform::CopyFile(const std::string& from, const std::string& to,
-                                bool failIfExists) {
+OsResult FakePlatform::CopyFile(const std::string& from, const std::string& to, bool failIfExists) {
     const std::optional<uint32_t> fault = Record(FileOp::Copy, to, from);
     const File* source = Find(from);
     if (fault) {
-        if (*fault == error::kDiskFull && CanCreateOrWrite(to).ok()) Store(to, {});
+        if (*fault == error::kDiskFull && CanCreateOrWrite(to).ok())
+            Store(to, {});
         return OsResult::Fail(*fault);
     }
-    if (source == nullptr) return OsResult::Fail(error::kFileNotFound);
-    if (source->heldOpen) return OsResult::Fail(error::kSharingViolation);
-    if (failIfExists && Find(to)) return OsResult::Fail(error::kAlreadyExists);
-    if (OsResult can = CanCreateOrWrite(to); !can.ok()) return can;
+    if (source == nullptr)
+        return OsResult::Fail(error::kFileNotFound);
+    if (source->heldOpen)
+        return OsResult::Fail(error::kSharingViolation);
+    if (failIfExists && Find(to))
+        return OsResult::Fail(error::kAlreadyExists);
+    if (OsResult can = CanCreateOrWrite(to); !can.ok())
+        return can;
     const std::string bytes = source->bytes;
     const uint32_t attributes = source->attributes;
     if (!Store(to, bytes)) {
@@ -234,34 +273,44 @@ OsResult FakePlatform::CopyFile(const std::string& from, const std::string& to,
 }
 
 OsResult FakePlatform::ReadWholeFile(const std::string& path, std::string& bytes) {
-    if (auto fault = Record(FileOp::Read, path, {})) return OsResult::Fail(*fault);
+    if (auto fault = Record(FileOp::Read, path, {}))
+        return OsResult::Fail(*fault);
     const File* file = Find(path);
     if (file == nullptr) {
         return OsResult::Fail(FolderExists(path) ? error::kAccessDenied : error::kFileNotFound);
     }
-    if (file->heldOpen) return OsResult::Fail(error::kSharingViolation);
+    if (file->heldOpen)
+        return OsResult::Fail(error::kSharingViolation);
     bytes = file->bytes;
     return OsResult::Ok();
 }
 
 OsResult FakePlatform::WriteNewFile(const std::string& path, const std::string& bytes) {
     if (auto fault = Record(FileOp::Write, path, {})) {
-        if (CanCreateOrWrite(path).ok()) Store(path, bytes.substr(0, bytes.size() / 2));
+        if (CanCreateOrWrite(path).ok())
+            Store(path, bytes.substr(0, bytes.size() / 2));
         return OsResult::Fail(*fault);
     }
-    if (OsResult can = CanCreateOrWrite(path); !can.ok()) return can;
-    if (!Store(path, bytes)) return OsResult::Fail(error::kDiskFull);
+    if (OsResult can = CanCreateOrWrite(path); !can.ok())
+        return can;
+    if (!Store(path, bytes))
+        return OsResult::Fail(error::kDiskFull);
     return OsResult::Ok();
 }
 
 OsResult FakePlatform::ReplaceFile(const std::string& target, const std::string& replacement) {
-    if (auto fault = Record(FileOp::Replace, target, replacement)) return OsResult::Fail(*fault);
+    if (auto fault = Record(FileOp::Replace, target, replacement))
+        return OsResult::Fail(*fault);
     File* source = Find(replacement);
-    if (source == nullptr) return OsResult::Fail(error::kFileNotFound);
-    if (source->heldOpen) return OsResult::Fail(error::kSharingViolation);
+    if (source == nullptr)
+        return OsResult::Fail(error::kFileNotFound);
+    if (source->heldOpen)
+        return OsResult::Fail(error::kSharingViolation);
     if (const File* old = Find(target)) {
-        if (old->heldOpen) return OsResult::Fail(error::kSharingViolation);
-        if (old->attributes & attr::kReadOnly) return OsResult::Fail(error::kAccessDenied);
+        if (old->heldOpen)
+            return OsResult::Fail(error::kSharingViolation);
+        if (old->attributes & attr::kReadOnly)
+            return OsResult::Fail(error::kAccessDenied);
     } else if (OsResult can = CanCreateOrWrite(target); !can.ok()) {
         return can;
     }
@@ -274,16 +323,22 @@ OsResult FakePlatform::ReplaceFile(const std::string& target, const std::string&
 }
 
 OsResult FakePlatform::DeleteFile(const std::string& path) {
-    if (auto fault = Record(FileOp::Delete, path, {})) return OsResult::Fail(*fault);
+    if (auto fault = Record(FileOp::Delete, path, {}))
+        return OsResult::Fail(*fault);
     const File* file = Find(path);
-    if (file == nullptr) return OsResult::Fail(error::kFileNotFound);
-    if (file->heldOpen) return OsResult::Fail(error::kSharingViolation);
-    if (file->attributes & attr::kReadOnly) return OsResult::Fail(error::kAccessDenied);
+    if (file == nullptr)
+        return OsResult::Fail(error::kFileNotFound);
+    if (file->heldOpen)
+        return OsResult::Fail(error::kSharingViolation);
+    if (file->attributes & attr::kReadOnly)
+        return OsResult::Fail(error::kAccessDenied);
     files_.erase(Key(path));
     return OsResult::Ok();
 }
 
-void FakePlatform::AddKey(const std::string& subkey) { registry_[FoldAll(subkey)]; }
+void FakePlatform::AddKey(const std::string& subkey) {
+    registry_[FoldAll(subkey)];
+}
 
 void FakePlatform::SetValue(const std::string& subkey, const std::string& name, uint32_t type,
                             const std::string& data) {
@@ -309,10 +364,12 @@ platform::RegistryRead FakePlatform::ReadValue(const std::string& subkey,
                                                const std::string& valueName) {
     platform::RegistryRead read;
     const auto key = registry_.find(FoldAll(subkey));
-    if (key == registry_.end()) return read;
+    if (key == registry_.end())
+        return read;
     read.keyOpened = true;
     const auto value = key->second.find(FoldAll(valueName));
-    if (value == key->second.end()) return read;
+    if (value == key->second.end())
+        return read;
     read.valueExists = true;
     read.type = value->second.type;
     if (value->second.readError != 0) {
@@ -328,14 +385,16 @@ void FakePlatform::Answer(std::initializer_list<int> answers) {
 }
 
 void FakePlatform::AnswerYes(int count) {
-    for (int i = 0; i < count; ++i) answers_.push_back(platform::mb::kIdYes);
+    for (int i = 0; i < count; ++i)
+        answers_.push_back(platform::mb::kIdYes);
 }
 
-int FakePlatform::ShowMessage(const std::string& text, const std::string& caption,
-                              unsigned style) {
+int FakePlatform::ShowMessage(const std::string& text, const std::string& caption, unsigned style) {
     transcript_.push_back(MessageBox{text, caption, style});
-    if (onMessage) onMessage(transcript_.back());
-    if ((style & platform::mb::kButtonsMask) != platform::mb::kYesNo) return platform::mb::kIdOk;
+    if (onMessage)
+        onMessage(transcript_.back());
+    if ((style & platform::mb::kButtonsMask) != platform::mb::kYesNo)
+        return platform::mb::kIdOk;
     if (answers_.empty()) {
         ADD_FAILURE() << "unscripted question: " << text;
         return platform::mb::kIdNo;
@@ -348,7 +407,8 @@ int FakePlatform::ShowMessage(const std::string& text, const std::string& captio
 intptr_t FakePlatform::OpenProgram(const std::string& file, const std::string& parameters,
                                    const std::string& directory) {
     intptr_t result = startResult_ ? *startResult_ : (Find(file) ? 42 : error::kFileNotFound);
-    if (result > 32) started_.push_back(StartedProgram{file, parameters, directory});
+    if (result > 32)
+        started_.push_back(StartedProgram{file, parameters, directory});
     return result;
 }
 

@@ -48,7 +48,7 @@ struct FileCall {
 };
 
 class FakePlatform : public platform::Platform {
-public:
+  public:
     FakePlatform();
 
     // --- Setting up the file system. Parent folders are created as needed. ---
@@ -121,15 +121,14 @@ public:
     bool KeyExists(const std::string& subkey) override;
     platform::RegistryRead ReadValue(const std::string& subkey,
                                      const std::string& valueName) override;
-    int ShowMessage(const std::string& text, const std::string& caption,
-                    unsigned style) override;
+    int ShowMessage(const std::string& text, const std::string& caption, unsigned style) override;
     intptr_t OpenProgram(const std::string& file, const std::string& parameters,
                          const std::string& directory) override;
     std::string ProgramFolder() override { return programFolder_; }
     std::string NameKey(std::string_view name) override;
     bool IsLeadByte(unsigned char byte) override;
 
-private:
+  private:
     struct File {
         std::string name;
         std::string bytes;
