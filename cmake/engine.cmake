@@ -1,5 +1,7 @@
 # Portable sources: no <windows.h>; they reach the system only through platform::Platform.
 add_library(engine STATIC
+  src/facility/AfdCommand.cpp
+  src/facility/AfdWork.cpp
   src/platform/Platform.cpp
   src/scenery/IniDocument.cpp
   src/shell/PathTrim.cpp

@@ -1,0 +1,46 @@
+// The two facility-data commands, "Register the AFCAD file" and "Restore the AFCAD file": the
+// user ticks airports, confirms, japanafd.bgl is backed up and the add-on's installer is started
+// with the ticked airports' data files.
+#pragma once
+
+#include <string>
+
+#include "facility/AfdWork.h"
+#include "platform/Platform.h"
+
+namespace facility {
+
+enum class AfdCommand { Register, Restore };
+
+// The airport dialog as the command sees it.
+class AirportDialog {
+  public:
+    virtual ~AirportDialog() = default;
+    // Shows the dialog modally. It reads work.verb and, on OK, writes work.selected. Returns the
+    // modal result: 1 for OK, anything else for cancelled.
+    virtual int ShowModal(AfdWork& work) = 0;
+};
+
+// The main window's busy state.
+class BusyState {
+  public:
+    virtual ~BusyState() = default;
+    // Inverts the busy state; calls come in pairs around a command.
+    virtual void ToggleProcessing() = 0;
+};
+
+// The installer's file name; it lies in the program's own folder.
+inline constexpr const char* kInstallerName = "AFInstaller.exe";
+
+// The data files of the ticked airports, in list order, joined by single blanks ("" when none).
+std::string AfdArguments(const AfdWork& work, AfdCommand command);
+
+// The whole click handler of the command's button between and including its two
+// ToggleProcessing calls: dialog, question, backups, installer start and every message box.
+// `fsFolderText` is the FS2002 folder as the edit box holds it. Failures are told to the user
+// here. An exception from the platform or the dialog still gets the second ToggleProcessing and
+// then propagates to the caller.
+void RunAfdCommand(platform::Platform& platform, AirportDialog& dialog, BusyState& busy,
+                   AfdCommand command, const std::string& fsFolderText, AfdWork& work);
+
+}  // namespace facility

@@ -1,0 +1,532 @@
+// The AFCAD register and restore commands against the in-memory platform.
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "FakePlatform.h"
+#include "facility/AfdCommand.h"
+
+namespace {
+
+using facility::AfdCommand;
+using facility::AfdWork;
+namespace mb = platform::mb;
+namespace error = platform::error;
+
+constexpr const char* kFs = "C:\\FS2002";
+constexpr const char* kBgl = "C:\\FS2002\\Scenedb\\AFDFILES\\scenery\\japanafd.bgl";
+constexpr const char* kOrg = "C:\\FS2002\\Scenedb\\AFDFILES\\scenery\\japanafd.TNV_ORG";
+constexpr const char* kBak = "C:\\FS2002\\Scenedb\\AFDFILES\\scenery\\japanafd.TNV_BAK";
+constexpr const char* kInstaller = "C:\\Velport5\\AFInstaller.exe";
+
+// Answers the airport dialog with a modal result and ticks, and notes what it was shown.
+class ScriptedDialog : public facility::AirportDialog {
+  public:
+    ScriptedDialog(std::vector<std::string>& log) : log_(log) {}
+    int ShowModal(AfdWork& work) override {
+        log_.push_back("dialog");
+        ++showings;
+        verbShown = work.verb;
+        selectedShown = work.selected;
+        if (throws)
+            throw std::runtime_error("dialog failed");
+        if (result == 1)
+            work.selected = ticks;
+        return result;
+    }
+    int result = 1;
+    std::array<uint8_t, facility::kAirportCount> ticks{};
+    bool throws = false;
+    int showings = 0;
+    std::string verbShown;
+    std::array<uint8_t, facility::kAirportCount> selectedShown{};
+
+  private:
+    std::vector<std::string>& log_;
+};
+
+class LoggingBusy : public facility::BusyState {
+  public:
+    LoggingBusy(std::vector<std::string>& log) : log_(log) {}
+    void ToggleProcessing() override { log_.push_back("toggle"); }
+
+  private:
+    std::vector<std::string>& log_;
+};
+
+class AfdCommandTest : public ::testing::Test {
+  protected:
+    AfdCommandTest() {
+        fs.AddFile(kInstaller, "MZ");
+        fs.AddFile(kBgl, "stock bgl");
+        fs.onMessage = [this](const fake::MessageBox& box) { log.push_back("box " + box.caption); };
+    }
+
+    void Run(AfdCommand command, const std::string& folder = kFs) {
+        facility::RunAfdCommand(fs, dialog, busy, command, folder, work);
+    }
+
+    static std::array<uint8_t, 5> Ticks(std::initializer_list<int> indexes) {
+        std::array<uint8_t, 5> ticks{};
+        for (int i : indexes)
+            ticks[i] = 1;
+        return ticks;
+    }
+
+    // The bracket: exactly one ToggleProcessing first and one last, none in between.
+    void ExpectBracket() const {
+        ASSERT_GE(log.size(), 2u);
+        EXPECT_EQ(log.front(), "toggle");
+        EXPECT_EQ(log.back(), "toggle");
+        EXPECT_EQ(std::count(log.begin(), log.end(), "toggle"), 2);
+    }
+
+    void ExpectOnlyBox(const std::string& text, const std::string& caption, unsigned style) const {
+        ASSERT_FALSE(fs.transcript().empty());
+        const fake::MessageBox& last = fs.transcript().back();
+        EXPECT_EQ(last.text, text);
+        EXPECT_EQ(last.caption, caption);
+        EXPECT_EQ(last.style, style);
+    }
+
+    fake::FakePlatform fs;
+    std::vector<std::string> log;
+    ScriptedDialog dialog{log};
+    LoggingBusy busy{log};
+    AfdWork work;
+};
+
+// --- The argument string and the installer start ---
+
+struct ArgumentCase {
+    AfdCommand command;
+    std::vector<int> ticked;
+    const char* arguments;
+};
+
+class AfdArgumentTest : public AfdCommandTest,
+                        public ::testing::WithParamInterface<ArgumentCase> {};
+
+TEST_P(AfdArgumentTest, StartsInstallerFromProgramFolderWithTickedFiles) {
+    const ArgumentCase& c = GetParam();
+    for (int i : c.ticked)
+        dialog.ticks[i] = 1;
+    fs.AnswerYes();
+    Run(c.command);
+
+    ASSERT_EQ(fs.started().size(), 1u);
+    EXPECT_EQ(fs.started()[0].file, kInstaller);
+    EXPECT_EQ(fs.started()[0].parameters, c.arguments);
+    EXPECT_EQ(fs.started()[0].directory, "C:\\Velport5");
+    const bool reg = c.command == AfdCommand::Register;
+    ExpectOnlyBox(reg ? "Registration of the AFCAD file was completed."
+                      : "Restoring the AFCAD file was completed.",
+                  "Completed", mb::kOk | mb::kIconInformation);
+    ASSERT_EQ(fs.transcript().size(), 2u);
+    EXPECT_EQ(fs.transcript()[0].text,
+              reg ? "May I register the AFCAD file?" : "May I restore the AFCAD file?");
+    EXPECT_EQ(fs.transcript()[0].caption, "Question");
+    EXPECT_EQ(fs.transcript()[0].style, mb::kYesNo | mb::kIconQuestion);
+    ExpectBracket();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Tables, AfdArgumentTest,
+    ::testing::Values(
+        ArgumentCase{AfdCommand::Register, {0}, "New\\AFCAD1_RJBB.TXT"},
+        ArgumentCase{AfdCommand::Register, {1}, "New\\AFCAD1_RJBD.TXT"},
+        ArgumentCase{AfdCommand::Register, {2}, "New\\AFCAD1_RJBT.TXT"},
+        ArgumentCase{AfdCommand::Register, {3}, "New\\AFCAD1_RJOK.TXT"},
+        ArgumentCase{AfdCommand::Register, {4}, "New\\AFCAD1_RJBH.TXT"},
+        ArgumentCase{AfdCommand::Restore, {0}, "Org\\RJBB.TXT"},
+        ArgumentCase{AfdCommand::Restore, {1}, "Org\\RJBD.TXT"},
+        ArgumentCase{AfdCommand::Restore, {2}, "Org\\RJBT.TXT"},
+        ArgumentCase{AfdCommand::Restore, {3}, "Org\\RJOK.TXT"},
+        ArgumentCase{AfdCommand::Restore, {4}, "Org\\RJBH.TXT"},
+        ArgumentCase{AfdCommand::Register, {0, 3}, "New\\AFCAD1_RJBB.TXT New\\AFCAD1_RJOK.TXT"},
+        ArgumentCase{AfdCommand::Register, {3, 4}, "New\\AFCAD1_RJOK.TXT New\\AFCAD1_RJBH.TXT"},
+        ArgumentCase{AfdCommand::Restore, {1, 2}, "Org\\RJBD.TXT Org\\RJBT.TXT"},
+        ArgumentCase{AfdCommand::Restore, {0, 4}, "Org\\RJBB.TXT Org\\RJBH.TXT"},
+        ArgumentCase{AfdCommand::Register,
+                     {0, 1, 2, 3, 4},
+                     "New\\AFCAD1_RJBB.TXT New\\AFCAD1_RJBD.TXT New\\AFCAD1_RJBT.TXT "
+                     "New\\AFCAD1_RJOK.TXT New\\AFCAD1_RJBH.TXT"},
+        ArgumentCase{AfdCommand::Restore,
+                     {0, 1, 2, 3, 4},
+                     "Org\\RJBB.TXT Org\\RJBD.TXT Org\\RJBT.TXT Org\\RJOK.TXT Org\\RJBH.TXT"}));
+
+TEST_F(AfdCommandTest, DialogSeesVerbAndClearedTicks) {
+    work.selected = Ticks({0, 1, 2, 3, 4});  // left over from an earlier command
+    dialog.result = 2;
+    Run(AfdCommand::Register);
+    EXPECT_EQ(dialog.verbShown, "registers");
+    EXPECT_EQ(dialog.selectedShown, Ticks({}));
+
+    dialog.result = 2;
+    Run(AfdCommand::Restore);
+    EXPECT_EQ(dialog.verbShown, "restores");
+}
+
+TEST_F(AfdCommandTest, InstallerIsTheOneInTheProgramFolder) {
+    fs.SetProgramFolder("D:\\Tools\\Velport 5");
+    fs.AddFile("D:\\Tools\\Velport 5\\AFInstaller.exe", "MZ");
+    dialog.ticks = Ticks({2});
+    fs.AnswerYes();
+    Run(AfdCommand::Register);
+    ASSERT_EQ(fs.started().size(), 1u);
+    EXPECT_EQ(fs.started()[0].file, "D:\\Tools\\Velport 5\\AFInstaller.exe");
+    EXPECT_EQ(fs.started()[0].directory, "D:\\Tools\\Velport 5");
+    EXPECT_EQ(fs.started()[0].parameters, "New\\AFCAD1_RJBT.TXT");
+}
+
+// --- Paths that end without a change ---
+
+struct StopCase {
+    const char* name;
+    int dialogResult;
+    std::vector<int> ticked;
+    std::vector<int> answers;  // to the question
+    const char* box;           // last box text, "" when no box after the question
+    const char* caption;
+};
+
+class AfdStopTest : public AfdCommandTest,
+                    public ::testing::WithParamInterface<std::tuple<StopCase, AfdCommand>> {};
+
+TEST_P(AfdStopTest, ChangesNothingAndStartsNothing) {
+    const auto& [c, command] = GetParam();
+    dialog.result = c.dialogResult;
+    for (int i : c.ticked)
+        dialog.ticks[i] = 1;
+    for (int a : c.answers)
+        fs.Answer({a});
+    const auto filesBefore = fs.Files();
+    Run(command);
+
+    EXPECT_EQ(fs.Files(), filesBefore);
+    EXPECT_TRUE(fs.calls().empty());
+    EXPECT_TRUE(fs.started().empty());
+    EXPECT_EQ(fs.unansweredQuestions(), 0u);
+    EXPECT_EQ(fs.transcript().size(), c.answers.size() + (std::string(c.box).empty() ? 0 : 1));
+    if (std::string(c.box) != "") {
+        const std::string text = command == AfdCommand::Register
+                                     ? "There are no registered AFCAD file."
+                                     : "There was no restored AFCAD file.";
+        ExpectOnlyBox(text, c.caption, mb::kOk | mb::kIconWarning);
+    }
+    ExpectBracket();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Tables, AfdStopTest,
+    ::testing::Combine(
+        ::testing::Values(StopCase{"Cancel", 2, {0}, {}, "", ""},
+                          StopCase{"OtherResult", 0, {0}, {}, "", ""},
+                          StopCase{"QuestionNo", 1, {0, 1}, {mb::kIdNo}, "", ""},
+                          StopCase{"NothingTicked", 1, {}, {mb::kIdYes}, "nothing", "Warning"}),
+        ::testing::Values(AfdCommand::Register, AfdCommand::Restore)),
+    [](const auto& info) {
+        return std::string(std::get<0>(info.param).name) +
+               (std::get<1>(info.param) == AfdCommand::Register ? "Register" : "Restore");
+    });
+
+TEST_F(AfdCommandTest, CancelLeavesTicksAsTheCommandSetThem) {
+    dialog.result = 2;
+    dialog.ticks = Ticks({0, 1});
+    Run(AfdCommand::Register);
+    EXPECT_EQ(work.selected, Ticks({}));
+}
+
+// --- japanafd.bgl missing ---
+
+TEST_F(AfdCommandTest, MissingBglStopsWithNotFoundError) {
+    struct Case {
+        AfdCommand command;
+        bool folderInstead;  // a folder of that name is no file
+        const char* text;
+    };
+    const Case cases[] = {
+        {AfdCommand::Register, false,
+         "\"Japanafd.bgl\"dose not found.\nRegistration of the AFCAD file is stopped."},
+        {AfdCommand::Restore, true,
+         "\"Japanafd.bgl\"dose not found.\nRestoring the AFCAD file is stopped."},
+    };
+    for (const Case& c : cases) {
+        fake::FakePlatform platform;
+        platform.AddFile(kInstaller, "MZ");
+        if (c.folderInstead)
+            platform.AddFolder(kBgl);
+        std::vector<std::string> calls;
+        ScriptedDialog dlg(calls);
+        LoggingBusy bsy(calls);
+        dlg.ticks = Ticks({0});
+        platform.AnswerYes();
+        facility::RunAfdCommand(platform, dlg, bsy, c.command, kFs, work);
+        ASSERT_EQ(platform.transcript().size(), 2u);
+        EXPECT_EQ(platform.transcript()[1].text, c.text);
+        EXPECT_EQ(platform.transcript()[1].caption, "Error");
+        EXPECT_EQ(platform.transcript()[1].style, mb::kOk | mb::kIconError);
+        EXPECT_TRUE(platform.calls().empty());
+        EXPECT_TRUE(platform.started().empty());
+        EXPECT_EQ(std::count(calls.begin(), calls.end(), "toggle"), 2);
+    }
+}
+
+// --- Backups ---
+
+TEST_F(AfdCommandTest, FirstCommandMakesBothBackupsLaterOnesOnlyTheLatest) {
+    dialog.ticks = Ticks({0});
+    fs.AnswerYes();
+    Run(AfdCommand::Register);
+    EXPECT_EQ(work.bgl, kBgl);
+    EXPECT_EQ(work.org, kOrg);
+    EXPECT_EQ(work.bak, kBak);
+    EXPECT_EQ(fs.Bytes(kOrg), "stock bgl");
+    EXPECT_EQ(fs.Bytes(kBak), "stock bgl");
+
+    // The installer changed the file; a restore keeps the first backup and replaces the latest.
+    fs.AddFile(kBgl, "after register");
+    fs.AnswerYes();
+    Run(AfdCommand::Restore);
+    EXPECT_EQ(fs.Bytes(kOrg), "stock bgl");
+    EXPECT_EQ(fs.Bytes(kBak), "after register");
+    EXPECT_EQ(fs.Bytes(kBgl), "after register");
+    EXPECT_EQ(fs.started().size(), 2u);
+
+    fs.AddFile(kBgl, "after restore");
+    fs.AnswerYes();
+    Run(AfdCommand::Register);
+    EXPECT_EQ(fs.Bytes(kOrg), "stock bgl");
+    EXPECT_EQ(fs.Bytes(kBak), "after restore");
+}
+
+TEST_F(AfdCommandTest, ExistingFirstBackupIsNeverCopiedOver) {
+    fs.AddFile(kOrg, "older original");
+    dialog.ticks = Ticks({4});
+    fs.AnswerYes();
+    Run(AfdCommand::Restore);
+    EXPECT_EQ(fs.Bytes(kOrg), "older original");
+    EXPECT_EQ(fs.Bytes(kBak), "stock bgl");
+    for (const auto& call : fs.calls())
+        EXPECT_NE(call.path, kOrg) << fake::ToString(call.op);
+}
+
+struct CopyFailure {
+    const char* name;
+    const char* target;  // kOrg or kBak
+    uint32_t code;
+    bool orgBefore;  // japanafd.TNV_ORG exists before the command
+    bool bakBefore;
+};
+
+class AfdCopyFailureTest
+    : public AfdCommandTest,
+      public ::testing::WithParamInterface<std::tuple<CopyFailure, AfdCommand>> {};
+
+TEST_P(AfdCopyFailureTest, ShowsCopyErrorAndStartsNothing) {
+    const auto& [c, command] = GetParam();
+    const bool failsOrg = std::string(c.target) == kOrg;
+    if (c.orgBefore)
+        fs.AddFile(kOrg, "older original");
+    if (c.bakBefore)
+        fs.AddFile(kBak, "older latest");
+    fs.FailNext(fake::FileOp::Copy, c.target, c.code);
+    dialog.ticks = Ticks({1});
+    fs.AnswerYes();
+    Run(command);
+
+    ASSERT_EQ(fs.transcript().size(), 2u);
+    ExpectOnlyBox(command == AfdCommand::Register
+                      ? "An error occured during copying \"japanafd.bgl\" file.\n"
+                        "Registration of the AFCAD file is stopped."
+                      : "An error occured during copying \"japanafd.bgl\" file.\n"
+                        "Restoring the AFCAD file is stopped.",
+                  "Error", mb::kOk | mb::kIconError);
+    EXPECT_TRUE(fs.started().empty());
+    EXPECT_EQ(fs.Bytes(kBgl), "stock bgl");
+    ExpectBracket();
+
+    // A first backup that could not be made leaves no remnant that would later pass for one.
+    if (c.orgBefore) {
+        EXPECT_EQ(fs.Bytes(kOrg), "older original");
+    } else if (failsOrg) {
+        EXPECT_FALSE(fs.HasFile(kOrg));
+    } else {
+        EXPECT_EQ(fs.Bytes(kOrg), "stock bgl");
+    }
+    if (failsOrg && c.bakBefore) {
+        EXPECT_EQ(fs.Bytes(kBak), "older latest");  // never reached by the command
+    } else if (!c.bakBefore) {
+        EXPECT_FALSE(fs.HasFile(kBak));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Tables, AfdCopyFailureTest,
+    ::testing::Combine(
+        ::testing::Values(CopyFailure{"OrgAccessDenied", kOrg, error::kAccessDenied, false, false},
+                          CopyFailure{"OrgDiskFull", kOrg, error::kDiskFull, false, true},
+                          CopyFailure{"BakSharing", kBak, error::kSharingViolation, false, false},
+                          CopyFailure{"BakDiskFullNew", kBak, error::kDiskFull, true, false},
+                          CopyFailure{"BakDiskFullOld", kBak, error::kDiskFull, true, true}),
+        ::testing::Values(AfdCommand::Register, AfdCommand::Restore)),
+    [](const auto& info) {
+        return std::string(std::get<0>(info.param).name) +
+               (std::get<1>(info.param) == AfdCommand::Register ? "Register" : "Restore");
+    });
+
+TEST_F(AfdCommandTest, BglHeldOpenFailsBothWays) {
+    fs.HoldOpen(kBgl);
+    dialog.ticks = Ticks({0});
+    fs.AnswerYes();
+    Run(AfdCommand::Register);
+    EXPECT_EQ(fs.transcript().back().caption, "Error");
+    EXPECT_NE(fs.transcript().back().text.find("copying"), std::string::npos);
+    EXPECT_FALSE(fs.HasFile(kOrg));
+    EXPECT_FALSE(fs.HasFile(kBak));
+    EXPECT_TRUE(fs.started().empty());
+}
+
+// --- Starting the installer ---
+
+TEST_F(AfdCommandTest, FailedStartShowsStartErrorAndKeepsBackups) {
+    struct Case {
+        AfdCommand command;
+        bool installerMissing;
+        intptr_t result;  // forced shell result when the installer is there
+        const char* text;
+    };
+    const Case cases[] = {
+        {AfdCommand::Register, true, 0, "An error occured during registering the AFCAD file."},
+        {AfdCommand::Restore, true, 0, "An error occured during restoring the AFCAD file."},
+        {AfdCommand::Register, false, 31, "An error occured during registering the AFCAD file."},
+        {AfdCommand::Restore, false, 32, "An error occured during restoring the AFCAD file."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        fs.RemoveFile(kOrg);
+        fs.RemoveFile(kBak);
+        if (c.installerMissing) {
+            fs.RemoveFile(kInstaller);
+            fs.SetStartResult(std::nullopt);
+        } else {
+            fs.AddFile(kInstaller, "MZ");
+            fs.SetStartResult(c.result);
+        }
+        log.clear();
+        dialog.ticks = Ticks({0, 2});
+        fs.AnswerYes();
+        Run(c.command);
+        ExpectOnlyBox(c.text, "Error", mb::kOk | mb::kIconError);
+        EXPECT_TRUE(fs.started().empty());
+        EXPECT_EQ(fs.Bytes(kOrg), "stock bgl");
+        EXPECT_EQ(fs.Bytes(kBak), "stock bgl");
+        ExpectBracket();
+    }
+}
+
+TEST_F(AfdCommandTest, UnknownProgramFolderStartsNothing) {
+    fs.SetProgramFolder("");
+    fs.AddFile("\\AFInstaller.exe", "MZ");
+    dialog.ticks = Ticks({0});
+    fs.AnswerYes();
+    Run(AfdCommand::Register);
+    EXPECT_TRUE(fs.started().empty());
+    ExpectOnlyBox("An error occured during registering the AFCAD file.", "Error",
+                  mb::kOk | mb::kIconError);
+}
+
+// --- The FS2002 folder text ---
+
+TEST_F(AfdCommandTest, TrailingBackslashesGiveTheSamePaths) {
+    for (const char* folder : {"C:\\FS2002", "C:\\FS2002\\", "C:\\FS2002\\\\\\"}) {
+        SCOPED_TRACE(folder);
+        dialog.ticks = Ticks({0});
+        fs.AnswerYes();
+        Run(AfdCommand::Register, folder);
+        EXPECT_EQ(work.bgl, kBgl);
+        EXPECT_EQ(work.org, kOrg);
+        EXPECT_EQ(work.bak, kBak);
+        EXPECT_EQ(fs.transcript().back().caption, "Completed");
+    }
+}
+
+TEST_F(AfdCommandTest, JapaneseFolderKeepsItsLastCharacter) {
+    // "C:\FS表" in code page 932: the last character's second byte has the backslash's value.
+    const std::string folder = "C:\\FS\x95\x5C";
+    fs.UseCodePage932();
+    fs.AddFile(folder + "\\Scenedb\\AFDFILES\\scenery\\japanafd.bgl", "jp");
+    dialog.ticks = Ticks({3});
+    fs.AnswerYes();
+    Run(AfdCommand::Restore, folder + "\\");
+    EXPECT_EQ(work.bgl, folder + "\\Scenedb\\AFDFILES\\scenery\\japanafd.bgl");
+    EXPECT_EQ(fs.Bytes(folder + "\\Scenedb\\AFDFILES\\scenery\\japanafd.TNV_ORG"), "jp");
+    EXPECT_EQ(fs.transcript().back().caption, "Completed");
+}
+
+TEST_F(AfdCommandTest, FolderTooLongForThePathsStopsBeforeAnyFileCall) {
+    struct Case {
+        std::size_t length;  // of the folder text before trailing backslashes
+        const char* trailing;
+        bool fits;
+    };
+    // 217 characters plus "\Scenedb\AFDFILES\scenery\japanafd.TNV_ORG" (42) is the longest path.
+    const Case cases[] = {{217, "", true},
+                          {217, "\\\\", true},
+                          {218, "", false},
+                          {218, "\\", false},
+                          {600, "", false}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.length);
+        fake::FakePlatform platform;
+        platform.AddFile(kInstaller, "MZ");
+        const std::string folder = "C:\\" + std::string(c.length - 3, 'f');
+        platform.AddFile(folder + "\\Scenedb\\AFDFILES\\scenery\\japanafd.bgl", "long");
+        std::vector<std::string> calls;
+        ScriptedDialog dlg(calls);
+        LoggingBusy bsy(calls);
+        dlg.ticks = Ticks({0});
+        platform.Answer({mb::kIdYes, mb::kIdYes});
+        facility::RunAfdCommand(platform, dlg, bsy, AfdCommand::Register, folder + c.trailing,
+                                work);
+        facility::RunAfdCommand(platform, dlg, bsy, AfdCommand::Restore, folder + c.trailing, work);
+        ASSERT_EQ(platform.transcript().size(), 4u);
+        EXPECT_EQ(std::count(calls.begin(), calls.end(), "toggle"), 4);
+        if (c.fits) {
+            EXPECT_EQ(platform.transcript()[1].caption, "Completed");
+            EXPECT_EQ(platform.started().size(), 2u);
+            continue;
+        }
+        EXPECT_EQ(platform.transcript()[1].text,
+                  "The name of the FS2002 folder is too long.\n"
+                  "Registration of the AFCAD file is stopped.");
+        EXPECT_EQ(platform.transcript()[3].text,
+                  "The name of the FS2002 folder is too long.\n"
+                  "Restoring the AFCAD file is stopped.");
+        EXPECT_EQ(platform.transcript()[3].style, mb::kOk | mb::kIconError);
+        EXPECT_EQ(platform.transcript()[3].caption, "Error");
+        EXPECT_TRUE(platform.calls().empty());
+        EXPECT_TRUE(platform.started().empty());
+    }
+}
+
+// --- The bracket when something unexpected escapes ---
+
+TEST_F(AfdCommandTest, ExceptionStillEndsTheBusyState) {
+    dialog.throws = true;
+    EXPECT_THROW(Run(AfdCommand::Register), std::runtime_error);
+    ExpectBracket();
+    EXPECT_TRUE(fs.transcript().empty());
+}
+
+TEST_F(AfdCommandTest, BracketSurroundsEveryBox) {
+    dialog.ticks = Ticks({0});
+    fs.AnswerYes();
+    Run(AfdCommand::Register);
+    EXPECT_EQ(log, (std::vector<std::string>{"toggle", "dialog", "box Question", "box Completed",
+                                             "toggle"}));
+}
+
+}  // namespace
