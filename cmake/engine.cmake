@@ -3,7 +3,12 @@ add_library(engine STATIC
   src/facility/AfdCommand.cpp
   src/facility/AfdWork.cpp
   src/platform/Platform.cpp
+  src/scenery/EditorMessages.cpp
   src/scenery/IniDocument.cpp
+  src/scenery/Inifile.cpp
+  src/scenery/LocalPath.cpp
+  src/scenery/Scenery.cpp
+  src/scenery/SceneryData.cpp
   src/shell/PathTrim.cpp
 )
 target_include_directories(engine PUBLIC ${PROJECT_SOURCE_DIR}/src)

@@ -34,9 +34,12 @@ struct A_DATA {
 
 // The job handed to the area editor.
 struct S_DATA {
-    std::string file;        // full path of scenery.cfg
-    int32_t count = 0;       // number of records in `areas`
+    std::string file;         // full path of scenery.cfg
+    int32_t count = 0;        // number of records in `areas`
     A_DATA* areas = nullptr;  // not owned
+    // The editor made the backup copy during this command: the backup holds scenery.cfg as it
+    // was before the command's first change. The command clears it when it sets up the job.
+    bool backupMade = false;
 };
 
 // The process-wide records. A command fills them and they keep their contents between
@@ -49,7 +52,12 @@ struct SceneryState {
 // The one instance of the running program.
 SceneryState& ProcessSceneryState();
 
-// True when the folder (no trailing backslash) holds an entry matching *.bgl.
+// The search pattern that HasBglFiles composes for a folder: "<folder>\*.bgl".
+std::string BglPattern(const std::string& folder);
+
+// True when the folder (no trailing backslash) holds an entry matching *.bgl. Not recursive;
+// names match without regard to case. A folder that is missing, unreadable or so long that the
+// pattern exceeds platform::kMaxPathLength gives false.
 bool HasBglFiles(platform::Platform& platform, const std::string& folder);
 
 }  // namespace scenery
