@@ -106,6 +106,10 @@ struct ArgumentCase {
     const char* arguments;
 };
 
+void PrintTo(const ArgumentCase& c, std::ostream* os) {
+    *os << c.arguments;
+}
+
 class AfdArgumentTest : public AfdCommandTest,
                         public ::testing::WithParamInterface<ArgumentCase> {};
 
@@ -155,7 +159,13 @@ INSTANTIATE_TEST_SUITE_P(
                      "New\\AFCAD1_RJOK.TXT New\\AFCAD1_RJBH.TXT"},
         ArgumentCase{AfdCommand::Restore,
                      {0, 1, 2, 3, 4},
-                     "Org\\RJBB.TXT Org\\RJBD.TXT Org\\RJBT.TXT Org\\RJOK.TXT Org\\RJBH.TXT"}));
+                     "Org\\RJBB.TXT Org\\RJBD.TXT Org\\RJBT.TXT Org\\RJOK.TXT Org\\RJBH.TXT"}),
+    [](const auto& info) {
+        std::string name = info.param.command == AfdCommand::Register ? "Register" : "Restore";
+        for (int i : info.param.ticked)
+            name += "_" + std::to_string(i);
+        return name;
+    });
 
 TEST_F(AfdCommandTest, DialogSeesVerbAndClearedTicks) {
     work.selected = Ticks({0, 1, 2, 3, 4});  // left over from an earlier command
@@ -188,9 +198,12 @@ struct StopCase {
     int dialogResult;
     std::vector<int> ticked;
     std::vector<int> answers;  // to the question
-    const char* box;           // last box text, "" when no box after the question
-    const char* caption;
+    bool warnsNothingChosen;
 };
+
+void PrintTo(const StopCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class AfdStopTest : public AfdCommandTest,
                     public ::testing::WithParamInterface<std::tuple<StopCase, AfdCommand>> {};
@@ -209,24 +222,23 @@ TEST_P(AfdStopTest, ChangesNothingAndStartsNothing) {
     EXPECT_TRUE(fs.calls().empty());
     EXPECT_TRUE(fs.started().empty());
     EXPECT_EQ(fs.unansweredQuestions(), 0u);
-    EXPECT_EQ(fs.transcript().size(), c.answers.size() + (std::string(c.box).empty() ? 0 : 1));
-    if (std::string(c.box) != "") {
+    EXPECT_EQ(fs.transcript().size(), c.answers.size() + (c.warnsNothingChosen ? 1 : 0));
+    if (c.warnsNothingChosen) {
         const std::string text = command == AfdCommand::Register
                                      ? "There are no registered AFCAD file."
                                      : "There was no restored AFCAD file.";
-        ExpectOnlyBox(text, c.caption, mb::kOk | mb::kIconWarning);
+        ExpectOnlyBox(text, "Warning", mb::kOk | mb::kIconWarning);
     }
     ExpectBracket();
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Tables, AfdStopTest,
-    ::testing::Combine(
-        ::testing::Values(StopCase{"Cancel", 2, {0}, {}, "", ""},
-                          StopCase{"OtherResult", 0, {0}, {}, "", ""},
-                          StopCase{"QuestionNo", 1, {0, 1}, {mb::kIdNo}, "", ""},
-                          StopCase{"NothingTicked", 1, {}, {mb::kIdYes}, "nothing", "Warning"}),
-        ::testing::Values(AfdCommand::Register, AfdCommand::Restore)),
+    ::testing::Combine(::testing::Values(StopCase{"Cancel", 2, {0}, {}, false},
+                                         StopCase{"OtherResult", 0, {0}, {}, false},
+                                         StopCase{"QuestionNo", 1, {0, 1}, {mb::kIdNo}, false},
+                                         StopCase{"NothingTicked", 1, {}, {mb::kIdYes}, true}),
+                       ::testing::Values(AfdCommand::Register, AfdCommand::Restore)),
     [](const auto& info) {
         return std::string(std::get<0>(info.param).name) +
                (std::get<1>(info.param) == AfdCommand::Register ? "Register" : "Restore");
@@ -320,6 +332,10 @@ struct CopyFailure {
     bool orgBefore;  // japanafd.TNV_ORG exists before the command
     bool bakBefore;
 };
+
+void PrintTo(const CopyFailure& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class AfdCopyFailureTest
     : public AfdCommandTest,
