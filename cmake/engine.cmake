@@ -10,5 +10,7 @@ add_library(engine STATIC
   src/scenery/Scenery.cpp
   src/scenery/SceneryData.cpp
   src/shell/PathTrim.cpp
+  src/shell/Registry.cpp
+  src/ui/ExceptionMessage.cpp
 )
 target_include_directories(engine PUBLIC ${PROJECT_SOURCE_DIR}/src)
