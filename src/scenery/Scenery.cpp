@@ -1,5 +1,6 @@
 #include "scenery/Scenery.h"
 
+#include <algorithm>
 #include <optional>
 
 #include "scenery/EditorMessages.h"
@@ -7,6 +8,7 @@
 #include "scenery/Inifile.h"
 #include "scenery/LocalPath.h"
 #include "shell/PathTrim.h"
+#include "shell/Registry.h"
 
 namespace scenery {
 
@@ -28,14 +30,6 @@ constexpr const char* kNoScenery = "There are no scerery to register the scenery
 constexpr const char* kKeepQuestion =
     "Do you save the scenery area \"Tenvari - Kansai Coast for FS2002\"?\n"
     "(If you keep using \"Velport vol.6 or vol.8\",you have to choose \"Yes\".)";
-
-// The sibling volumes that share the coastal area; only the keys' presence counts.
-bool IsVolume6Installed(platform::Platform& platform) {
-    return platform.KeyExists("Software\\Tenvari\\Velport6");
-}
-bool IsVolume8Installed(platform::Platform& platform) {
-    return platform.KeyExists("Software\\Tenvari\\Velport8");
-}
 
 std::string ProbeFolder(platform::Platform& platform, const std::string& addonPath, int row) {
     return AreaFolder(platform, addonPath, SceneryTable[row].folder) + "\\Scenery";
@@ -141,7 +135,7 @@ bool DeleteScenery(platform::Platform& platform, SceneryState& state,
     // The coastal area (and the bridge with it) may stay for the sibling volumes that use it.
     A_DATA& coast = state.AreaTable[0];
     if (coast.remove && HasBglFiles(platform, ProbeFolder(platform, addonPath, 0)) &&
-        (IsVolume6Installed(platform) || IsVolume8Installed(platform))) {
+        (shell::IsVolume6Installed(platform) || shell::IsVolume8Installed(platform))) {
         if (platform.ShowMessage(kKeepQuestion, "Question", kQuestionBox) == mb::kIdYes) {
             coast.remove = false;
             if (HasBglFiles(platform, ProbeFolder(platform, addonPath, 1))) {
