@@ -48,8 +48,8 @@ INSTANTIATE_TEST_SUITE_P(
                    "[A]\r\n[B] \r\nk=v\r\n\r\n"},
         GoldenCase{"EmptyAndOddNames", "[]\r\n[ a [b] ]\r\n", "[]\r\n\r\n[ a [b] ]\r\n\r\n"},
         GoldenCase{"NoSectionsGivesNothing", "; only a comment\r\nx=1\r\n", ""},
-        GoldenCase{"NulByteSurvives", std::string("[A]\r\nTitle=a\0b\r\n", 15),
-                   std::string("[A]\r\nTitle=a\0b\r\n\r\n", 17)},
+        GoldenCase{"NulByteSurvives", std::string("[A]\r\nTitle=a\0b\r\n", 16),
+                   std::string("[A]\r\nTitle=a\0b\r\n\r\n", 18)},
         GoldenCase{"Utf8MarkIsKeptAndHidesNoHeader", "\xEF\xBB\xBF[General]\r\nTitle=FS\r\n",
                    "\xEF\xBB\xBF[General]\r\nTitle=FS\r\n\r\n"}),
     [](const auto& info) { return info.param.name; });
