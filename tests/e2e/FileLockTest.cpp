@@ -1,0 +1,82 @@
+// scenery.cfg, or its backup copy, held open by another program (as Flight Simulator holds its
+// files while it runs): the command stops with an error that names the file, reports no
+// completion and changes nothing.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "SceneryCfgFixture.h"
+#include "ToolTest.h"
+#include "driver/Files.h"
+#include "driver/Windows.h"
+
+namespace e2e {
+namespace {
+
+struct LockCase {
+    const char* name;
+    HWND MainWindow::*button;
+    const char* question;
+    bool holdBackup;  // hold scenery.TNV_BAK open instead of scenery.cfg
+};
+
+void PrintTo(const LockCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+const LockCase kCases[] = {
+    {"RegisterCfgHeld", &MainWindow::scnAdd, texts::kRegisterQuestion, false},
+    {"RegisterBackupHeld", &MainWindow::scnAdd, texts::kRegisterQuestion, true},
+    {"DeleteCfgHeld", &MainWindow::scnDel, texts::kDeleteQuestion, false},
+    {"DeleteBackupHeld", &MainWindow::scnDel, texts::kDeleteQuestion, true},
+};
+
+class FileLockTest : public ToolTest, public ::testing::WithParamInterface<LockCase> {};
+
+bool EndsWith(const std::string& text, const std::string& end) {
+    return text.size() >= end.size() &&
+           text.compare(text.size() - end.size(), end.size(), end) == 0;
+}
+
+TEST_P(FileLockTest, CommandStopsWithError) {
+    const LockCase& c = GetParam();
+    const SceneryLayout l = RelativeLayout(sandbox_.Root());
+    // RJBT listed without scenery, RJBB present but not listed: either command has work to do.
+    const std::string original =
+        Fs2002SceneryCfg() + NewAreaSection(29, l.Title(5), l.Local(5), 29);
+    const std::string oldBackup = "[General]\r\nTitle=an older copy\r\n\r\n";
+    WriteBytes(l.Cfg(), original);
+    WriteBytes(l.Backup(), oldBackup);
+    MakeAddonScenery(l.addonFolder, {7});
+    RegisterFs2002(l.fsRegistry);
+    RegisterAddon(l.addonRegistry);
+    const std::string held = c.holdBackup ? l.Backup() : l.Cfg();
+
+    {
+        HeldFile lock(held);
+        Process& tool = StartTool();
+        MainWindow main;
+        ASSERT_TRUE(WaitForMainWindow(tool, main));
+        ASSERT_TRUE(Click(main.*c.button));
+        ASSERT_TRUE(AnswerBox(tool, "Question", c.question, IDYES));
+        std::optional<MessageBoxView> error = WaitForMessageBox(tool.Id());
+        ASSERT_TRUE(error) << "no box after the question";
+        EXPECT_EQ(error->caption, "Error") << Describe(*error);
+        EXPECT_NE(error->text.find(held), std::string::npos)
+            << "the error does not name " << held << ": " << Describe(*error);
+        EXPECT_TRUE(EndsWith(error->text, texts::kStopped)) << Describe(*error);
+        ASSERT_TRUE(Answer(*error, IDOK));
+        ASSERT_TRUE(WaitIdle(main));
+        EXPECT_TRUE(NoMessageBox(tool)) << "no completion may follow the error";
+    }
+    EXPECT_TRUE(FileHolds(l.Cfg(), original));
+    EXPECT_TRUE(FileHolds(l.Backup(), oldBackup));
+}
+
+INSTANTIATE_TEST_SUITE_P(Held, FileLockTest, ::testing::ValuesIn(kCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
+}  // namespace e2e
