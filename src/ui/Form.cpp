@@ -1,0 +1,207 @@
+#include "ui/Form.h"
+
+#include <set>
+#include <stdexcept>
+#include <string>
+
+#include "ui/Application.h"
+#include "ui/Control.h"
+
+namespace ui {
+namespace {
+
+// "ＭＳ Ｐゴシック", by its Unicode name so that it is found on any language of Windows.
+constexpr const wchar_t* kFontFace = L"\uFF2D\uFF33 \uFF30\u30B4\u30B7\u30C3\u30AF";
+constexpr int kFontHeight = -12;  // character height in pixels, without internal leading
+
+HFONT CreateFormFont() {
+    return CreateFontW(kFontHeight, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET,
+                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                       DEFAULT_PITCH | FF_DONTCARE, kFontFace);
+}
+
+}  // namespace
+
+void Form::RegisterClassOnce(const char* className) {
+    static std::set<std::string> registered;
+    if (registered.count(className) != 0)
+        return;
+    const HINSTANCE instance = GetModuleHandleA(nullptr);
+    WNDCLASSEXA wc{};
+    wc.cbSize = sizeof wc;
+    wc.lpfnWndProc = &Form::WindowProc;
+    wc.hInstance = instance;
+    wc.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(1));         // the program's icon
+    wc.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));  // IDC_ARROW
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    wc.lpszClassName = className;
+    if (RegisterClassExA(&wc) == 0)
+        throw std::runtime_error("A window class could not be registered");
+    registered.insert(className);
+}
+
+Form::Form(const FormSpec& spec, Form* owner) : owner_(owner ? owner->Handle() : nullptr) {
+    RegisterClassOnce(spec.className);
+    DWORD style = WS_CAPTION | WS_SYSMENU;
+    DWORD exStyle = WS_EX_CONTROLPARENT;
+    if (spec.border == BorderStyle::Dialog) {
+        style |= WS_POPUP;
+        exStyle |= WS_EX_DLGMODALFRAME;
+    }
+    RECT frame{0, 0, spec.clientWidth, spec.clientHeight};
+    AdjustWindowRectEx(&frame, style, FALSE, exStyle);
+    font_ = CreateFormFont();
+    // WindowProc sets hwnd_ at WM_NCCREATE, so that the messages of creation reach the object.
+    CreateWindowExA(exStyle, spec.className, spec.caption, style, 0, 0, frame.right - frame.left,
+                    frame.bottom - frame.top, owner_, nullptr, GetModuleHandleA(nullptr), this);
+    if (hwnd_ == nullptr) {
+        if (font_ != nullptr)
+            DeleteObject(font_);
+        throw std::runtime_error("A window could not be created");
+    }
+    Application::Instance().AddForm(this);
+}
+
+Form::~Form() {
+    Application::Instance().RemoveForm(this);
+    if (hwnd_ != nullptr) {
+        const HWND hwnd = hwnd_;
+        SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
+        hwnd_ = nullptr;
+        DestroyWindow(hwnd);
+    }
+    if (font_ != nullptr)
+        DeleteObject(font_);
+}
+
+void Form::Show() {
+    if (Visible())
+        return;
+    CenterOnScreen();
+    if (OnShow)
+        OnShow();
+    ShowWindow(hwnd_, SW_SHOWNORMAL);
+    UpdateWindow(hwnd_);
+}
+
+void Form::Hide() {
+    ShowWindow(hwnd_, SW_HIDE);
+}
+
+int Form::ShowModal() {
+    Application& application = Application::Instance();
+    const bool disableOwner = owner_ != nullptr && IsWindowEnabled(owner_);
+    if (disableOwner)
+        EnableWindow(owner_, FALSE);
+    modalResult_ = 0;
+    modal_ = true;
+    Show();
+    while (modalResult_ == 0) {
+        application.HandleMessage();
+        if (application.Terminated()) {
+            modalResult_ = kModalCancel;
+        } else if (modalResult_ != 0 && !CloseQuery()) {
+            modalResult_ = 0;
+        }
+    }
+    modal_ = false;
+    // The owner is enabled before the form hides, so that Windows activates it and not some
+    // other program.
+    if (disableOwner)
+        EnableWindow(owner_, TRUE);
+    Hide();
+    return modalResult_;
+}
+
+void Form::Close() {
+    if (modal_) {
+        modalResult_ = kModalCancel;
+        return;
+    }
+    if (!CloseQuery())
+        return;
+    Application& application = Application::Instance();
+    if (application.MainForm() == this) {
+        application.Terminate();
+    } else {
+        Hide();
+    }
+}
+
+bool Form::CloseQuery() {
+    bool canClose = true;
+    if (OnCloseQuery)
+        OnCloseQuery(canClose);
+    return canClose;
+}
+
+void Form::CenterOnScreen() {
+    RECT rect;
+    GetWindowRect(hwnd_, &rect);
+    const int width = rect.right - rect.left;
+    const int height = rect.bottom - rect.top;
+    const int left = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
+    const int top = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
+    SetWindowPos(hwnd_, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Form::RestoreFocus() {
+    if (lastFocus_ != nullptr && IsWindow(lastFocus_) && IsChild(hwnd_, lastFocus_) &&
+        IsWindowEnabled(lastFocus_) && IsWindowVisible(lastFocus_)) {
+        SetFocus(lastFocus_);
+        return;
+    }
+    const HWND first = GetNextDlgTabItem(hwnd_, nullptr, FALSE);
+    SetFocus(first != nullptr ? first : hwnd_);
+}
+
+LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (const auto result = Control::ReflectToChild(message, wParam, lParam))
+        return *result;
+    switch (message) {
+        case WM_CLOSE:
+            Close();
+            return 0;
+        case WM_QUERYENDSESSION:
+            return CloseQuery() ? TRUE : FALSE;
+        case WM_ACTIVATE:
+            if (LOWORD(wParam) == WA_INACTIVE) {
+                const HWND focus = GetFocus();
+                if (focus != nullptr && IsChild(hwnd_, focus))
+                    lastFocus_ = focus;
+            } else if (HIWORD(wParam) == 0) {  // not minimized
+                RestoreFocus();
+            }
+            return 0;
+        default:
+            return DefWindowProcA(hwnd_, message, wParam, lParam);
+    }
+}
+
+LRESULT CALLBACK Form::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    Form* self = nullptr;
+    if (message == WM_NCCREATE) {
+        self = static_cast<Form*>(reinterpret_cast<const CREATESTRUCTA*>(lParam)->lpCreateParams);
+        self->hwnd_ = hwnd;
+        SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    } else {
+        self = reinterpret_cast<Form*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+    }
+    if (self == nullptr)
+        return DefWindowProcA(hwnd, message, wParam, lParam);
+    if (message == WM_NCDESTROY) {
+        SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
+        self->hwnd_ = nullptr;
+        return DefWindowProcA(hwnd, message, wParam, lParam);
+    }
+    try {
+        return self->HandleMessage(message, wParam, lParam);
+    } catch (...) {
+        // Nothing may leave a window procedure: Windows' own frames lie between here and the
+        // message loop.
+        Application::Instance().HandleException();
+        return 0;
+    }
+}
+
+}  // namespace ui
