@@ -44,7 +44,9 @@ TEST_F(CodePage932Test, TrailingDoubleByteCharacterIsNotABackslash) {
     MainWindow main;
     ASSERT_TRUE(WaitForMainWindow(tool, main));
     ASSERT_EQ(main.States(), ControlStates::Idle(false));
-    ASSERT_TRUE(TypeText(main.edit, l.fsFolder + "\\"));
+    // The folder name pasted, the backslash typed.
+    ASSERT_TRUE(PasteText(main.edit, l.fsFolder));
+    ASSERT_TRUE(TypeText(main.edit, "\\"));
     EXPECT_EQ(main.EditText(), l.fsFolder + "\\");
     EXPECT_EQ(main.States(), ControlStates::Idle(true));
 

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <initializer_list>
+#include <utility>
 
 #include "driver/Files.h"
 #include "driver/Text.h"
@@ -78,18 +80,38 @@ std::string Fs2002SceneryCfg() {
     return cfg;
 }
 
+namespace {
+
+// A section from its key lines, in the given order, each ended by CR LF, then a blank line.
+std::string Section(int number, std::initializer_list<std::pair<const char*, std::string>> keys) {
+    std::string text = "[";
+    text.append(AreaName(number)).append("]\r\n");
+    for (const auto& [key, value] : keys) {
+        text.append(key).append("=").append(value).append("\r\n");
+    }
+    return text.append("\r\n");
+}
+
+}  // namespace
+
 std::string NewAreaSection(int number, const std::string& title, const std::string& local,
                            int layer, const std::string& active) {
-    return "[" + AreaName(number) + "]\r\nTitle=" + title + "\r\nLocal=" + local +
-           "\r\nActive=" + active + "\r\nLayer=" + std::to_string(layer) +
-           "\r\nRequired=FALSE\r\nRemote=\r\n\r\n";
+    return Section(number, {{"Title", title},
+                            {"Local", local},
+                            {"Active", active},
+                            {"Layer", std::to_string(layer)},
+                            {"Required", "FALSE"},
+                            {"Remote", ""}});
 }
 
 std::string ExistingAreaSection(int number, const std::string& title, const std::string& local,
                                 int layer, const std::string& active) {
-    return "[" + AreaName(number) + "]\r\nTitle=" + title + "\r\nLocal=" + local +
-           "\r\nRemote=\r\nActive=" + active +
-           "\r\nRequired=FALSE\r\nLayer=" + std::to_string(layer) + "\r\n\r\n";
+    return Section(number, {{"Title", title},
+                            {"Local", local},
+                            {"Remote", ""},
+                            {"Active", active},
+                            {"Required", "FALSE"},
+                            {"Layer", std::to_string(layer)}});
 }
 
 std::string SceneryLayout::Cfg() const {

@@ -1,5 +1,6 @@
 #include "driver/Windows.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 #include "driver/Text.h"
@@ -153,6 +154,45 @@ bool IsEnabled(HWND window) {
     if (!WaitUntil([&] { return TextOf(edit) == expected; })) {
         return ::testing::AssertionFailure() << "the edit box shows \"" << TextOf(edit)
                                              << "\" after typing, not \"" << expected << "\"";
+    }
+    return ::testing::AssertionSuccess();
+}
+
+::testing::AssertionResult PasteText(HWND edit, const std::string& ansiText) {
+    ::testing::AssertionResult usable = Usable(edit, "edit box");
+    if (!usable) {
+        return usable;
+    }
+    // The clipboard needs an owner window for SetClipboardData; a message-only one will do.
+    static HWND owner = CreateWindowExA(0, "STATIC", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                        GetModuleHandleA(nullptr), nullptr);
+    std::wstring wide = Widen(ansiText);
+    HGLOBAL data = GlobalAlloc(GMEM_MOVEABLE, (wide.size() + 1) * sizeof(wchar_t));
+    if (data == nullptr) {
+        return ::testing::AssertionFailure() << "out of memory for the clipboard";
+    }
+    std::copy(wide.c_str(), wide.c_str() + wide.size() + 1,
+              static_cast<wchar_t*>(GlobalLock(data)));
+    GlobalUnlock(data);
+    if (!WaitUntil([&] { return OpenClipboard(owner) != FALSE; })) {
+        GlobalFree(data);
+        return ::testing::AssertionFailure() << "the clipboard stays busy";
+    }
+    EmptyClipboard();
+    bool set = SetClipboardData(CF_UNICODETEXT, data) != nullptr;
+    CloseClipboard();
+    if (!set) {
+        GlobalFree(data);
+        return ::testing::AssertionFailure()
+               << "cannot fill the clipboard: " << ErrorText(GetLastError());
+    }
+
+    std::string expected = TextOf(edit) + ansiText;
+    CaretToEnd(edit);
+    PostMessageW(edit, WM_PASTE, 0, 0);
+    if (!WaitUntil([&] { return TextOf(edit) == expected; })) {
+        return ::testing::AssertionFailure() << "the edit box shows \"" << TextOf(edit)
+                                             << "\" after pasting, not \"" << expected << "\"";
     }
     return ::testing::AssertionSuccess();
 }

@@ -48,6 +48,12 @@ bool IsEnabled(HWND window);
 // disabled or hidden.
 ::testing::AssertionResult TypeText(HWND edit, const std::string& ansiText);
 
+// Pastes the text into an edit box at the end of its text (clipboard and WM_PASTE, as Ctrl+V
+// does) and waits until the box shows it. Under Wine, typing double-byte characters one WM_CHAR
+// at a time into an ANSI edit box does not arrive whole (see the notes), so Japanese names are
+// pasted.
+::testing::AssertionResult PasteText(HWND edit, const std::string& ansiText);
+
 // Presses Backspace `count` times at the end of the edit box's text and waits for the result.
 ::testing::AssertionResult PressBackspace(HWND edit, int count);
 
