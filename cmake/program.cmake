@@ -2,6 +2,8 @@
 # system DLLs. Built with the MinGW-w64 toolchains: i686 is the release, x86_64 the build the
 # end-to-end tests run under Wine.
 add_executable(Velport5Tool WIN32
+  src/facility/AfdClick.cpp
+  src/facility/Unit2.cpp
   src/platform/Win32Platform.cpp
   src/shell/install_main.cpp
   src/shell/Selectfolder.cpp
@@ -9,6 +11,8 @@ add_executable(Velport5Tool WIN32
   src/shell/Unit3.cpp
   src/ui/Application.cpp
   src/ui/Button.cpp
+  src/ui/CheckBox.cpp
+  src/ui/CheckListBox.cpp
   src/ui/Control.cpp
   src/ui/Edit.cpp
   src/ui/Form.cpp

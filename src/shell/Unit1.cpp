@@ -2,6 +2,7 @@
 
 #include <initializer_list>
 
+#include "facility/AfdClick.h"
 #include "scenery/Scenery.h"
 #include "scenery/SceneryData.h"
 #include "shell/Registry.h"
@@ -151,16 +152,11 @@ void TMainF::Button_ScnDel2Click() {
 }
 
 void TMainF::Button_AfdAdd2Click() {
-    RunBusy([] {
-        // FACILITY: the "Register the AFCAD file" command goes here (airport selection dialog,
-        // backups of japanafd.bgl, start of the installer).
-    });
+    RunAfdClick(*this, facility::AfdCommand::Register);
 }
 
 void TMainF::Button_AfdRes2Click() {
-    RunBusy([] {
-        // FACILITY: the "Restore the AFCAD file" command goes here.
-    });
+    RunAfdClick(*this, facility::AfdCommand::Restore);
 }
 
 void TMainF::ToggleProcessing() {

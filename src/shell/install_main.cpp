@@ -6,6 +6,7 @@
 
 #include <memory>
 
+#include "facility/Unit2.h"
 #include "platform/Win32Platform.h"
 #include "shell/Unit1.h"
 #include "shell/Unit3.h"
@@ -27,8 +28,9 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
         auto mainF = std::make_unique<TMainF>(platform);
         MainF = mainF.get();
 
-        // FACILITY: the airport selection dialog Form2 (TForm2) is created here, between the
-        // main window and the support window.
+        // The airport selection dialog, between the main window and the support window.
+        auto form2 = std::make_unique<TForm2>(*mainF);
+        Form2 = form2.get();
 
         // Last: the support window copies MainF's AddonPath.
         auto form3 = std::make_unique<TForm3>(*mainF);
@@ -37,9 +39,11 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
         application.Run();
 
         Form3 = nullptr;
+        Form2 = nullptr;
         MainF = nullptr;
     } catch (...) {
         Form3 = nullptr;
+        Form2 = nullptr;
         MainF = nullptr;
         application.HandleException();
     }
