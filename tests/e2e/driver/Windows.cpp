@@ -57,8 +57,17 @@ LRESULT SendOrThrow(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (!IsWindowVisible(window)) {
         return ::testing::AssertionFailure() << what << " \"" << TextOf(window) << "\" is hidden";
     }
-    if (!IsWindowEnabled(window)) {
-        return ::testing::AssertionFailure() << what << " \"" << TextOf(window) << "\" is disabled";
+    // A user reaches a control only when it and every window around it are enabled: a modal
+    // dialog disables its owner, not the owner's controls.
+    for (HWND w = window; w != nullptr; w = GetAncestor(w, GA_PARENT)) {
+        if (!IsWindowEnabled(w)) {
+            return ::testing::AssertionFailure()
+                   << what << " \"" << TextOf(window) << "\" is disabled"
+                   << (w == window ? "" : " by its window \"" + TextOf(w) + "\"");
+        }
+        if (!(GetWindowLongPtrA(w, GWL_STYLE) & WS_CHILD)) {
+            break;
+        }
     }
     return ::testing::AssertionSuccess();
 }

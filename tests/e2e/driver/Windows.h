@@ -39,7 +39,8 @@ std::string TextOf(HWND window);
 bool IsVisible(HWND window);
 bool IsEnabled(HWND window);
 
-// Clicks a button the way a user can: fails, without clicking, when it is hidden or disabled.
+// Clicks a button the way a user can: fails, without clicking, when it is hidden or disabled,
+// or its window is disabled (as a modal dialog's owner is).
 // The click is posted, so a click that opens a modal box does not block the driver.
 ::testing::AssertionResult Click(HWND button);
 
