@@ -15,6 +15,7 @@ add_executable(Velport5Tool WIN32
   src/ui/CheckListBox.cpp
   src/ui/Control.cpp
   src/ui/Edit.cpp
+  src/ui/Font.cpp
   src/ui/Form.cpp
   src/ui/GroupBox.cpp
   src/ui/Label.cpp

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "ui/Application.h"
+#include "ui/Font.h"
 
 TForm2* Form2 = nullptr;
 
@@ -30,8 +31,6 @@ constexpr std::array<const char*, facility::kAirportCount> kAirports = {
 constexpr const char* kPromptBeforeVerb = "Please choose the airport which ";
 constexpr const char* kPromptAfterVerb = " AFCAD file.";
 
-// "ＭＳ Ｐゴシック", by its Unicode name so that it is found on any language of Windows.
-constexpr const wchar_t* kFontFace = L"\uFF2D\uFF33 \uFF30\u30B4\u30B7\u30C3\u30AF";
 constexpr int kFontHeight = 12;  // character height in pixels at 96 dots per inch
 
 // True only while Check_AirportClick brings Check_All up to date: Check_AllClick then leaves
@@ -58,9 +57,7 @@ ui::FormSpec ScaledForm() {
 }  // namespace
 
 TForm2::Scaling::Scaling() : dpi_(ScreenDpi()) {
-    font_ = CreateFontW(-(*this)(kFontHeight), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
-                        SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                        DEFAULT_PITCH | FF_DONTCARE, kFontFace);
+    font_ = ui::CreateProgramFont((*this)(kFontHeight));
 }
 
 TForm2::Scaling::~Scaling() {

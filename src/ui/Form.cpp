@@ -6,19 +6,12 @@
 
 #include "ui/Application.h"
 #include "ui/Control.h"
+#include "ui/Font.h"
 
 namespace ui {
 namespace {
 
-// "ＭＳ Ｐゴシック", by its Unicode name so that it is found on any language of Windows.
-constexpr const wchar_t* kFontFace = L"\uFF2D\uFF33 \uFF30\u30B4\u30B7\u30C3\u30AF";
-constexpr int kFontHeight = -12;  // character height in pixels, without internal leading
-
-HFONT CreateFormFont() {
-    return CreateFontW(kFontHeight, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET,
-                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                       DEFAULT_PITCH | FF_DONTCARE, kFontFace);
-}
+constexpr int kFontHeight = 12;  // character height in pixels
 
 }  // namespace
 
@@ -50,7 +43,7 @@ Form::Form(const FormSpec& spec, Form* owner) : owner_(owner ? owner->Handle() :
     }
     RECT frame{0, 0, spec.clientWidth, spec.clientHeight};
     AdjustWindowRectEx(&frame, style, FALSE, exStyle);
-    font_ = CreateFormFont();
+    font_ = CreateProgramFont(kFontHeight);
     // WindowProc sets hwnd_ at WM_NCCREATE, so that the messages of creation reach the object.
     CreateWindowExA(exStyle, spec.className, spec.caption, style, 0, 0, frame.right - frame.left,
                     frame.bottom - frame.top, owner_, nullptr, GetModuleHandleA(nullptr), this);
