@@ -151,9 +151,8 @@ TEST_P(CommandStateTest, RestoredAfterCommand) {
     ASSERT_TRUE(Click(main.*c.button));
     for (const Step& step : c.steps) {
         HWND opened = WaitForTopWindow(tool.Id(), step.caption);
-        ASSERT_NE(opened, nullptr)
-            << "[" << step.caption
-            << "] did not open; open boxes: " << Describe(OpenMessageBoxes(tool.Id()));
+        ASSERT_NE(opened, nullptr) << "[" << step.caption << "] did not open; the program has "
+                                   << DescribeTopWindows(tool.Id());
         EXPECT_EQ(main.States(), c.busy ? ControlStates::Busy() : before)
             << "while [" << step.caption << "] is open";
         if (!c.busy) {

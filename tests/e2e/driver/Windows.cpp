@@ -102,6 +102,15 @@ HWND WaitForTopWindow(uint32_t processId, const std::string& caption,
     return found;
 }
 
+std::string DescribeTopWindows(uint32_t processId) {
+    std::string all;
+    for (HWND window : TopWindows(processId, true)) {
+        all += (all.empty() ? "" : ", ") + ClassOf(window) + " \"" + TextOf(window) + "\"" +
+               (IsWindowVisible(window) ? "" : " (hidden)");
+    }
+    return all.empty() ? "no windows" : all;
+}
+
 std::vector<HWND> Descendants(HWND parent, const std::string& className) {
     DescendantSearch search{className, {}};
     EnumChildWindows(parent, CollectDescendant, reinterpret_cast<LPARAM>(&search));

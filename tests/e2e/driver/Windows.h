@@ -25,6 +25,9 @@ HWND FindTopWindow(uint32_t processId, const std::string& caption,
 HWND WaitForTopWindow(uint32_t processId, const std::string& caption,
                       const std::string& className = "");
 
+// For failure messages: class, caption and visibility of each top-level window of the process.
+std::string DescribeTopWindows(uint32_t processId);
+
 // All descendants of `parent` of this class (any class when empty), in creation order.
 std::vector<HWND> Descendants(HWND parent, const std::string& className = "");
 
