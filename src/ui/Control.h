@@ -34,8 +34,9 @@ class Control : public Window {
     // The parent is the form or group box the control lies in; it must outlive the control.
     explicit Control(Window& parent);
 
-    // Creates the native window of `className` at the place and with the text that `spec` gives, in the parent's
-    // font. The style gets WS_CHILD and WS_VISIBLE. Controls are created in their tab order.
+    // Creates the native window of `className` at the place and with the text that `spec` gives, in
+    // the parent's font. The style gets WS_CHILD and WS_VISIBLE. Controls are created in their tab
+    // order.
     void Create(const char* className, const ControlSpec& spec, DWORD style, DWORD exStyle = 0);
 
     // Every message of the control's window. The default passes it on to the native procedure.
