@@ -84,7 +84,7 @@ std::optional<std::string> RelativePathTo(platform::Platform& platform, const st
         relative += "..";
     }
     if (relative.empty())
-        relative = ".";
+        relative.push_back('.');  // inside the folder: ".\Sub"
     for (std::size_t i = common; i < toLevels.size(); ++i) {
         relative += '\\';
         relative += toLevels[i];
