@@ -1,5 +1,7 @@
 #include "scenery/IniDocument.h"
 
+#include <algorithm>
+#include <cstring>
 #include <limits>
 #include <utility>
 
@@ -10,16 +12,16 @@ namespace {
 constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
 constexpr std::string_view kLineEnd = "\r\n";
 
-bool IsHeader(const std::string& line) {
+bool IsHeader(std::string_view line) {
     return line.size() >= 2 && line.front() == '[' && line.back() == ']';
 }
 
 // The key of a key line: the text before its first "=". Nothing for a line without "=".
-std::optional<std::string_view> KeyOf(const std::string& line) {
+std::optional<std::string_view> KeyOf(std::string_view line) {
     const auto equals = line.find('=');
-    if (equals == std::string::npos)
+    if (equals == std::string_view::npos)
         return std::nullopt;
-    return std::string_view(line).substr(0, equals);
+    return line.substr(0, equals);
 }
 
 int HexDigit(char c) {
@@ -47,34 +49,43 @@ platform::OsResult IniDocument::Load() {
     if (const platform::OsResult read = platform_.ReadWholeFile(path_, bytes); !read.ok()) {
         return read;
     }
-    Parse(bytes);
+    Parse(std::move(bytes));
     return platform::OsResult::Ok();
 }
 
-void IniDocument::Parse(const std::string& bytes) {
+void IniDocument::Parse(std::string bytes) {
     sections_.clear();
+    added_.clear();
     indexValid_ = false;
-    std::string_view rest(bytes);
-    hasBom_ = rest.substr(0, kUtf8Bom.size()) == kUtf8Bom;
-    if (hasBom_)
-        rest.remove_prefix(kUtf8Bom.size());
+    text_ = std::move(bytes);
+    const std::string_view text(text_);
+    hasBom_ = text.substr(0, kUtf8Bom.size()) == kUtf8Bom;
+    std::size_t pos = hasBom_ ? kUtf8Bom.size() : 0;
 
-    while (!rest.empty()) {
-        const auto end = rest.find_first_of("\r\n");
-        std::string line(rest.substr(0, end));
-        if (end == std::string_view::npos) {
-            rest = {};
-        } else {
-            const bool crlf = rest[end] == '\r' && end + 1 < rest.size() && rest[end + 1] == '\n';
-            rest.remove_prefix(end + (crlf ? 2 : 1));
-        }
+    // The next CR and the next LF at or after `pos`, each found with memchr and kept until the
+    // line start passes it, so that every byte is scanned at most once for each.
+    const auto next = [&](char c, std::size_t from) {
+        const void* hit = std::memchr(text.data() + from, c, text.size() - from);
+        return hit ? static_cast<std::size_t>(static_cast<const char*>(hit) - text.data())
+                   : text.size();
+    };
+    std::size_t cr = next('\r', pos), lf = next('\n', pos);
+
+    while (pos < text.size()) {
+        if (cr < pos)
+            cr = next('\r', pos);
+        if (lf < pos)
+            lf = next('\n', pos);
+        const std::size_t end = std::min(cr, lf);
+        const std::string_view line = text.substr(pos, end - pos);
+        pos = end + ((end == cr && end + 1 == lf) ? 2 : 1);  // CR LF counts as one line end
 
         if (line.empty() || line.front() == ';')
             continue;
         if (IsHeader(line)) {
             sections_.push_back(Section{line.substr(1, line.size() - 2), {}});
         } else if (!sections_.empty()) {
-            sections_.back().lines.push_back(std::move(line));
+            sections_.back().lines.emplace_back(line);
         }
         // Lines before the first header belong to no section and are dropped.
     }
@@ -84,7 +95,7 @@ std::string IniDocument::Serialize() const {
     std::size_t size = hasBom_ ? kUtf8Bom.size() : 0;
     for (const Section& section : sections_) {
         size += section.name.size() + 2 * kLineEnd.size() + 2;
-        for (const std::string& line : section.lines)
+        for (const std::string_view line : section.lines)
             size += line.size() + kLineEnd.size();
     }
     std::string out;
@@ -96,7 +107,7 @@ std::string IniDocument::Serialize() const {
         out += section.name;
         out += ']';
         out += kLineEnd;
-        for (const std::string& line : section.lines) {
+        for (const std::string_view line : section.lines) {
             out += line;
             out += kLineEnd;
         }
@@ -129,7 +140,7 @@ void IniDocument::SectionNames(std::vector<std::string>& names) const {
     names.clear();
     names.reserve(sections_.size());
     for (const Section& section : sections_)
-        names.push_back(section.name);
+        names.emplace_back(section.name);
 }
 
 std::string IniDocument::ReadValue(const std::string& section, const std::string& key,
@@ -138,10 +149,10 @@ std::string IniDocument::ReadValue(const std::string& section, const std::string
     if (found == nullptr)
         return fallback;
     const std::string wanted = platform_.NameKey(key);
-    for (const std::string& line : found->lines) {
+    for (const std::string_view line : found->lines) {
         const auto lineKey = KeyOf(line);
         if (lineKey && platform_.NameKey(*lineKey) == wanted)
-            return line.substr(lineKey->size() + 1);
+            return std::string(line.substr(lineKey->size() + 1));
     }
     return fallback;
 }
@@ -150,20 +161,24 @@ void IniDocument::WriteValue(const std::string& section, const std::string& key,
                              const std::string& value) {
     Section* found = Find(section);
     if (found == nullptr) {
-        sections_.push_back(Section{section, {}});
+        sections_.push_back(Section{Keep(section), {}});
         index_.try_emplace(platform_.NameKey(section), sections_.size() - 1);
         found = &sections_.back();
     }
-    std::string line = key + "=" + value;
+    const std::string_view line = Keep(key + "=" + value);
     const std::string wanted = platform_.NameKey(key);
-    for (std::string& existing : found->lines) {
+    for (std::string_view& existing : found->lines) {
         const auto lineKey = KeyOf(existing);
         if (lineKey && platform_.NameKey(*lineKey) == wanted) {
-            existing = std::move(line);
+            existing = line;
             return;
         }
     }
-    found->lines.push_back(std::move(line));
+    found->lines.push_back(line);
+}
+
+std::string_view IniDocument::Keep(std::string text) {
+    return added_.emplace_back(std::move(text));
 }
 
 void IniDocument::RemoveSection(const std::string& section) {

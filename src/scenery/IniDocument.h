@@ -7,8 +7,10 @@
 #pragma once
 
 #include <cstdint>
+#include <deque>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <vector>
 
@@ -20,6 +22,9 @@ class IniDocument {
   public:
     // An empty document that saves to `path`.
     IniDocument(platform::Platform& platform, std::string path);
+    // Its lines point into its own buffers.
+    IniDocument(const IniDocument&) = delete;
+    IniDocument& operator=(const IniDocument&) = delete;
 
     // Loads the file at the path given to the constructor. A missing file (or an empty path)
     // gives an empty document and succeeds; a file that exists but cannot be read fails with its
@@ -27,7 +32,7 @@ class IniDocument {
     platform::OsResult Load();
 
     // The document from bytes, as Load reads them. Exposed for tests and the fuzzer.
-    void Parse(const std::string& bytes);
+    void Parse(std::string bytes);
     // The bytes that Save writes.
     std::string Serialize() const;
 
@@ -53,18 +58,24 @@ class IniDocument {
     static std::string TempPathFor(const std::string& path);
 
   private:
+    // Names and lines are views into text_ or added_: a file of a thousand areas is then two
+    // allocations, not ten thousand.
     struct Section {
-        std::string name;
-        std::vector<std::string> lines;
+        std::string_view name;
+        std::vector<std::string_view> lines;
     };
 
     const Section* Find(const std::string& name) const;
     Section* Find(const std::string& name);
     void Reindex() const;
+    // Stores a name or line made by an edit and returns a view of it.
+    std::string_view Keep(std::string text);
 
     platform::Platform& platform_;
     std::string path_;
-    bool hasBom_ = false;  // the file began with a UTF-8 byte-order mark, kept on save
+    bool hasBom_ = false;            // the file began with a UTF-8 byte-order mark, kept on save
+    std::string text_;               // the bytes as loaded; never changed until the next load
+    std::deque<std::string> added_;  // names and lines of edits, at addresses that stay
     std::vector<Section> sections_;
     // Name key -> index of the first section with that key; rebuilt after sections move.
     mutable std::unordered_map<std::string, std::size_t> index_;
