@@ -39,18 +39,7 @@ struct AirportList {
     HWND list;
 
     int Count() const { return static_cast<int>(SendMessageW(list, LB_GETCOUNT, 0, 0)); }
-    std::string Item(int index) const {
-        // Across processes the list fills its text reliably only when asked in UTF-16.
-        const LRESULT length = SendMessageW(list, LB_GETTEXTLEN, index, 0);
-        if (length < 0) {
-            return "";
-        }
-        std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-        const LRESULT copied =
-            SendMessageW(list, LB_GETTEXT, index, reinterpret_cast<LPARAM>(text.data()));
-        text.resize(copied > 0 ? static_cast<size_t>(copied) : 0);
-        return e2e::Narrow(text);
-    }
+    std::string Item(int index) const { return e2e::ListItemText(list, index).value_or(""); }
     // The check list box keeps an item's tick as its item data.
     bool Ticked(int index) const { return SendMessageW(list, LB_GETITEMDATA, index, 0) == 1; }
     // A mouse click in the item's check box, which toggles it as a user's click does.

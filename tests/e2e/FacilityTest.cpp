@@ -117,18 +117,7 @@ struct AirportDialog {
     }
     bool AllChecked() const { return SendMessageA(all, BM_GETCHECK, 0, 0) == BST_CHECKED; }
     int Selected() const { return static_cast<int>(SendMessageA(list, LB_GETCURSEL, 0, 0)); }
-    std::string Item(int index) const {
-        // Across processes the list fills UTF-16 text reliably only when asked in UTF-16.
-        const LRESULT length = SendMessageW(list, LB_GETTEXTLEN, index, 0);
-        if (length < 0) {
-            return "<no item>";
-        }
-        std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-        const LRESULT copied =
-            SendMessageW(list, LB_GETTEXT, index, reinterpret_cast<LPARAM>(text.data()));
-        text.resize(copied > 0 ? static_cast<size_t>(copied) : 0);
-        return Narrow(text);
-    }
+    std::string Item(int index) const { return ListItemText(list, index).value_or("<no item>"); }
 
     // A mouse click in an item's check box, or on its text.
     void ClickItem(int index, bool inCheckBox) const {

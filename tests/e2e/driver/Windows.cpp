@@ -132,6 +132,17 @@ std::string ClassOf(HWND window) {
     return std::string(name, n > 0 ? static_cast<size_t>(n) : 0);
 }
 
+std::optional<std::string> ListItemText(HWND list, int index) {
+    const LRESULT length = SendMessageW(list, LB_GETTEXTLEN, index, 0);
+    if (length < 0)
+        return std::nullopt;
+    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+    const LRESULT copied =
+        SendMessageW(list, LB_GETTEXT, index, reinterpret_cast<LPARAM>(text.data()));
+    text.resize(copied > 0 ? static_cast<size_t>(copied) : 0);
+    return Narrow(text);
+}
+
 std::string TextOf(HWND window) {
     LRESULT length = SendOrThrow(window, WM_GETTEXTLENGTH, 0, 0);
     // The length is in characters of the window's own kind; twice that covers the ANSI bytes.

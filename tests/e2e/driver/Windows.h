@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -38,6 +39,9 @@ std::string ClassOf(HWND window);
 
 // The window's text through WM_GETTEXT, converted to the driver's ANSI code page.
 std::string TextOf(HWND window);
+// The text of a list box's item, converted to the driver's ANSI code page; nothing when there is
+// no such item. Asked in UTF-16: across processes a list fills ANSI text unreliably.
+std::optional<std::string> ListItemText(HWND list, int index);
 
 bool IsVisible(HWND window);
 bool IsEnabled(HWND window);
