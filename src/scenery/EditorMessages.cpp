@@ -108,4 +108,9 @@ void ShowPathTooLong(platform::Platform& platform, LongFolder which, const std::
                          platform::mb::kIconError | platform::mb::kOk);
 }
 
+void ShowNoSceneryCfg(platform::Platform& platform) {
+    platform.ShowMessage(std::string("There are no \"scenery.cfg\".\n") + kStopped, "Error",
+                         platform::mb::kIconError | platform::mb::kOk);
+}
+
 }  // namespace scenery

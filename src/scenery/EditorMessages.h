@@ -42,6 +42,9 @@ enum class LongFolder { FS2002, Addon };
 std::string PathTooLongText(LongFolder which, const std::string& folder);
 void ShowPathTooLong(platform::Platform& platform, LongFolder which, const std::string& folder);
 
+// "There are no "scenery.cfg"." - the FS2002 folder holds no scenery.cfg.
+void ShowNoSceneryCfg(platform::Platform& platform);
+
 // The sentence that tells the user why a file call failed, from its Windows error code.
 std::string ReasonText(uint32_t code);
 

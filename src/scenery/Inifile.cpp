@@ -240,8 +240,11 @@ bool AddAreas(platform::Platform& platform, S_DATA* job) {
 
 bool BackupConfig(platform::Platform& platform, const std::string& path) {
     const std::optional<uint32_t> attributes = platform.GetAttributes(path);
-    if (!attributes || (*attributes & platform::attr::kDirectory))
+    if (!attributes || (*attributes & platform::attr::kDirectory)) {
+        // The commands found the file a moment ago; stopping now must not go unexplained.
+        ShowNoSceneryCfg(platform);
         return false;
+    }
     const S_DATA job{.file = path};
     if (*attributes & platform::attr::kReadOnly) {
         const int answer =

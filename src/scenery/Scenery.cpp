@@ -17,7 +17,6 @@ namespace {
 namespace mb = platform::mb;
 
 constexpr unsigned kQuestionBox = mb::kIconQuestion | mb::kYesNo;
-constexpr unsigned kErrorBox = mb::kIconError | mb::kOk;
 constexpr unsigned kWarningBox = mb::kIconWarning | mb::kOk;
 constexpr unsigned kCompletedBox = mb::kIconInformation | mb::kOk;
 
@@ -25,7 +24,6 @@ constexpr const char* kRegisterQuestion = "May I register the scenery library?";
 constexpr const char* kRegisterCompleted = "Registering the scerery library was completed.";
 constexpr const char* kDeleteQuestion = "May I delete the scenery from your scenery library?";
 constexpr const char* kDeleteCompleted = "Deletion from the scenery library was completed.";
-constexpr const char* kNoSceneryCfg = "There are no \"scenery.cfg\".\nThe process will be stopped.";
 constexpr const char* kNoScenery = "There are no scerery to register the scenery library.";
 constexpr const char* kKeepQuestion =
     "Do you save the scenery area \"Tenvari - Kansai Coast for FS2002\"?\n"
@@ -64,7 +62,7 @@ std::optional<Prepared> Prepare(platform::Platform& platform, const std::string&
         }
     }
     if (!platform::FileExists(platform, prepared.config)) {
-        platform.ShowMessage(kNoSceneryCfg, "Error", kErrorBox);
+        ShowNoSceneryCfg(platform);
         return std::nullopt;
     }
     return prepared;

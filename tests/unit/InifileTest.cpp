@@ -276,11 +276,18 @@ TEST_F(EditorTest, BackupOfAReadOnlyFileAsksFirst) {
     }
 }
 
-TEST_F(EditorTest, BackupRefusesQuietlyWhenThereIsNoFile) {
+// The commands test for scenery.cfg first; when it is gone by the time of the backup, the stop
+// is explained all the same.
+TEST_F(EditorTest, BackupStopsWithErrorWhenThereIsNoFile) {
     fs_.AddFolder(kCfg);  // a folder of that name is no file
     EXPECT_FALSE(scenery::BackupConfig(fs_, kCfg));
     EXPECT_FALSE(scenery::BackupConfig(fs_, "C:\\Nowhere\\scenery.cfg"));
-    EXPECT_TRUE(fs_.transcript().empty());
+    ASSERT_EQ(fs_.transcript().size(), 2u);
+    for (const fake::MessageBox& box : fs_.transcript()) {
+        EXPECT_EQ(box.text, "There are no \"scenery.cfg\".\nThe process will be stopped.");
+        EXPECT_EQ(box.caption, "Error");
+        EXPECT_EQ(box.style, mb::kIconError | mb::kOk);
+    }
     EXPECT_TRUE(fs_.calls().empty());
 }
 
