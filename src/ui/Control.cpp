@@ -3,7 +3,6 @@
 #include <stdexcept>
 #include <unordered_set>
 
-#include "ui/Application.h"
 
 namespace ui {
 namespace {
@@ -125,14 +124,7 @@ LRESULT CALLBACK Control::SubclassProc(HWND hwnd, UINT message, WPARAM wParam, L
         self->Detach();
         return CallWindowProcA(native, hwnd, message, wParam, lParam);
     }
-    try {
-        return self->HandleMessage(message, wParam, lParam);
-    } catch (...) {
-        // Nothing may leave a window procedure: Windows' own frames lie between here and the
-        // message loop.
-        Application::Instance().HandleException();
-        return 0;
-    }
+    return self->DispatchMessageSafely(message, wParam, lParam);
 }
 
 }  // namespace ui

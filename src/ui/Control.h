@@ -40,7 +40,7 @@ class Control : public Window {
     void Create(const char* className, const ControlSpec& spec, DWORD style, DWORD exStyle = 0);
 
     // Every message of the control's window. The default passes it on to the native procedure.
-    virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     // A notification the parent got from this control; nothing to let the parent handle it.
     virtual std::optional<LRESULT> HandleReflected(UINT message, WPARAM wParam, LPARAM lParam);
 

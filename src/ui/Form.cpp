@@ -187,14 +187,7 @@ LRESULT CALLBACK Form::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM
         self->hwnd_ = nullptr;
         return DefWindowProcA(hwnd, message, wParam, lParam);
     }
-    try {
-        return self->HandleMessage(message, wParam, lParam);
-    } catch (...) {
-        // Nothing may leave a window procedure: Windows' own frames lie between here and the
-        // message loop.
-        Application::Instance().HandleException();
-        return 0;
-    }
+    return self->DispatchMessageSafely(message, wParam, lParam);
 }
 
 }  // namespace ui

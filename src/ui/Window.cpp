@@ -1,6 +1,17 @@
 #include "ui/Window.h"
 
+#include "ui/Application.h"
+
 namespace ui {
+
+LRESULT Window::DispatchMessageSafely(UINT message, WPARAM wParam, LPARAM lParam) {
+    try {
+        return HandleMessage(message, wParam, lParam);
+    } catch (...) {
+        Application::Instance().HandleException();
+        return 0;
+    }
+}
 
 std::string Window::Text() const {
     // WM_GETTEXTLENGTH may count more than the text has (double-byte conversions): trim to what

@@ -38,6 +38,12 @@ class Window {
   protected:
     Window() = default;
 
+    // Every message of the window's own procedure.
+    virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) = 0;
+    // HandleMessage for a window procedure: nothing may leave one, as Windows' own frames lie
+    // between it and the message loop, so an error goes to the application's error box.
+    LRESULT DispatchMessageSafely(UINT message, WPARAM wParam, LPARAM lParam);
+
     HWND hwnd_ = nullptr;
 };
 
