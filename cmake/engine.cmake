@@ -2,6 +2,9 @@
 add_library(engine STATIC
   src/facility/AfdCommand.cpp
   src/facility/AfdWork.cpp
+  src/files/RetryingPlatform.cpp
+  src/files/SiblingFiles.cpp
+  src/files/WholeFile.cpp
   src/platform/Platform.cpp
   src/scenery/EditorMessages.cpp
   src/scenery/IniDocument.cpp

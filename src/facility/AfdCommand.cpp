@@ -1,5 +1,7 @@
 #include "facility/AfdCommand.h"
 
+#include "files/RetryingPlatform.h"
+#include "files/WholeFile.h"
 #include "shell/PathTrim.h"
 
 namespace facility {
@@ -55,16 +57,10 @@ void ShowError(platform::Platform& platform, const char* text) {
     platform.ShowMessage(text, "Error", mb::kOk | mb::kIconError);
 }
 
-// Copies japanafd.bgl to a backup. A failed copy may leave a partial file behind; when the
-// destination did not exist before, that remnant is removed, because a backup that exists is
-// never made again and must not be a truncated one.
-bool Backup(platform::Platform& platform, const AfdWork& work, const std::string& to,
-            bool existedBefore) {
-    if (platform.CopyFile(work.bgl, to, false).ok())
-        return true;
-    if (!existedBefore && platform::FileExists(platform, to))
-        platform.DeleteFile(to);
-    return false;
+// Copies japanafd.bgl to a backup: an earlier backup is only ever replaced by a complete copy,
+// and a first one is never left half made.
+bool Backup(platform::Platform& platform, const AfdWork& work, const std::string& to) {
+    return files::CopyWholeFile(platform, work.bgl, to).ok();
 }
 
 void RunBody(platform::Platform& platform, AirportDialog& dialog, AfdCommand command,
@@ -100,12 +96,12 @@ void RunBody(platform::Platform& platform, AirportDialog& dialog, AfdCommand com
         return;
     }
     // japanafd.TNV_ORG keeps the file as it was before the first installer ran: made once.
-    if (!platform::FileExists(platform, work.org) && !Backup(platform, work, work.org, false)) {
+    if (!platform::FileExists(platform, work.org) && !Backup(platform, work, work.org)) {
         ShowError(platform, texts.copyError);
         return;
     }
     // No installer start without a copy of the file it is about to change.
-    if (!Backup(platform, work, work.bak, platform::FileExists(platform, work.bak))) {
+    if (!Backup(platform, work, work.bak)) {
         ShowError(platform, texts.copyError);
         return;
     }
@@ -140,9 +136,11 @@ std::string AfdArguments(const AfdWork& work, AfdCommand command) {
 
 void RunAfdCommand(platform::Platform& platform, AirportDialog& dialog, BusyState& busy,
                    AfdCommand command, const std::string& fsFolderText, AfdWork& work) {
+    // Every file call waits out a short hold by another program.
+    files::RetryingPlatform patient(platform);
     busy.ToggleProcessing();
     try {
-        RunBody(platform, dialog, command, fsFolderText, work);
+        RunBody(patient, dialog, command, fsFolderText, work);
     } catch (...) {
         busy.ToggleProcessing();
         throw;

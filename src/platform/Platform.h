@@ -11,6 +11,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -32,6 +33,10 @@ inline constexpr uint32_t kInvalidName = 123;
 inline constexpr uint32_t kAlreadyExists = 183;
 inline constexpr uint32_t kFilenameTooLong = 206;
 inline constexpr uint32_t kMoreData = 234;
+// ReplaceFileA's own failures (see Platform::ReplaceFile).
+inline constexpr uint32_t kUnableToRemoveReplaced = 1175;
+inline constexpr uint32_t kUnableToMoveReplacement = 1176;
+inline constexpr uint32_t kUnableToMoveReplacement2 = 1177;
 }  // namespace error
 
 // The longest path, in bytes, that the ANSI Windows file calls accept (MAX_PATH less the
@@ -86,6 +91,19 @@ struct RegistryRead {
     OsResult readError;        // a failed read of an existing value's data
 };
 
+// An existing file opened for writing in place, with no sharing; closed when destroyed.
+class WritableFile {
+  public:
+    virtual ~WritableFile() = default;
+    // SetFilePointerEx + SetEndOfFile: makes the file `size` bytes long. Growing it reserves the
+    // disk space, so that a full disk fails here rather than in the middle of a write.
+    virtual OsResult SetSize(uint64_t size) = 0;
+    // Writes all bytes from the start of the file. On failure part of them may have been written.
+    virtual OsResult WriteFromStart(const std::string& bytes) = 0;
+    // FlushFileBuffers.
+    virtual OsResult Flush() = 0;
+};
+
 class Platform {
   public:
     virtual ~Platform() = default;
@@ -108,12 +126,30 @@ class Platform {
     // Creates or truncates the file, opened without sharing, writes all bytes and flushes them to
     // disk. On failure part of the bytes may have been written: the caller removes the file.
     virtual OsResult WriteNewFile(const std::string& path, const std::string& bytes) = 0;
-    // Puts `replacement` in the place of `target` in one step (ReplaceFileA), or renames it to
-    // `target` when no file of that name exists. On failure `target` keeps its bytes and
-    // `replacement` is still there. A read-only or locked target makes it fail.
-    virtual OsResult ReplaceFile(const std::string& target, const std::string& replacement) = 0;
+    // ReplaceFileA(target, replacement, backup, 0): puts `replacement` in the place of the
+    // existing `target`, which is renamed to `backup` (none when empty). A read-only or locked
+    // target makes it fail with nothing changed; so do most other failures. The exceptions, as
+    // Windows documents them: error::kUnableToMoveReplacement (with a backup name nothing
+    // changed; without one `target` is gone) and error::kUnableToMoveReplacement2 (`target` was
+    // renamed to `backup`, or to a name of the system's without one; `replacement` keeps its
+    // name). In both `replacement` still holds the new bytes.
+    virtual OsResult ReplaceFile(const std::string& target, const std::string& replacement,
+                                 const std::string& backup) = 0;
+    // MoveFileExA with MOVEFILE_WRITE_THROUGH: renames a file. Fails when `to` exists, unless
+    // `replaceExisting` (MOVEFILE_REPLACE_EXISTING).
+    virtual OsResult MoveFile(const std::string& from, const std::string& to,
+                              bool replaceExisting) = 0;
+    // CreateFileA(OPEN_EXISTING, GENERIC_WRITE, no sharing): opens an existing file for writing
+    // in place. A read-only file fails with access denied.
+    virtual OsResult OpenForWriting(const std::string& path,
+                                    std::unique_ptr<WritableFile>& file) = 0;
     // DeleteFileA.
     virtual OsResult DeleteFile(const std::string& path) = 0;
+
+    // --- Time. ---
+
+    // Sleep: waits before a file call is tried again.
+    virtual void Wait(unsigned milliseconds) = 0;
 
     // --- Registry, HKEY_LOCAL_MACHINE, 32-bit view, read only. ---
 

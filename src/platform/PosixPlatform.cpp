@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <memory>
 
 namespace platform {
 
@@ -136,9 +137,61 @@ OsResult PosixPlatform::WriteNewFile(const std::string& path, const std::string&
     return written;
 }
 
-OsResult PosixPlatform::ReplaceFile(const std::string& target, const std::string& replacement) {
+OsResult PosixPlatform::ReplaceFile(const std::string& target, const std::string& replacement,
+                                    const std::string& backup) {
+    if (!backup.empty() && ::link(Native(target).c_str(), Native(backup).c_str()) != 0)
+        return FromErrno();
     return ::rename(Native(replacement).c_str(), Native(target).c_str()) == 0 ? OsResult::Ok()
                                                                               : FromErrno();
+}
+
+OsResult PosixPlatform::MoveFile(const std::string& from, const std::string& to,
+                                 bool replaceExisting) {
+    if (replaceExisting) {
+        return ::rename(Native(from).c_str(), Native(to).c_str()) == 0 ? OsResult::Ok()
+                                                                       : FromErrno();
+    }
+    // link + unlink: unlike rename, it fails when `to` exists.
+    if (::link(Native(from).c_str(), Native(to).c_str()) != 0)
+        return FromErrno();
+    return ::unlink(Native(from).c_str()) == 0 ? OsResult::Ok() : FromErrno();
+}
+
+namespace {
+
+class PosixWritableFile : public WritableFile {
+  public:
+    explicit PosixWritableFile(int fd) : fd_(fd) {}
+    ~PosixWritableFile() override { ::close(fd_); }
+    PosixWritableFile(const PosixWritableFile&) = delete;
+    PosixWritableFile& operator=(const PosixWritableFile&) = delete;
+    OsResult SetSize(uint64_t size) override {
+        return ::ftruncate(fd_, static_cast<off_t>(size)) == 0 ? OsResult::Ok() : FromErrno();
+    }
+    OsResult WriteFromStart(const std::string& bytes) override {
+        if (::lseek(fd_, 0, SEEK_SET) < 0)
+            return FromErrno();
+        return WriteAll(fd_, bytes);
+    }
+    OsResult Flush() override { return OsResult::Ok(); }
+
+  private:
+    int fd_;
+};
+
+}  // namespace
+
+OsResult PosixPlatform::OpenForWriting(const std::string& path,
+                                       std::unique_ptr<WritableFile>& file) {
+    const int fd = ::open(Native(path).c_str(), O_WRONLY);
+    if (fd < 0)
+        return FromErrno();
+    file = std::make_unique<PosixWritableFile>(fd);
+    return OsResult::Ok();
+}
+
+void PosixPlatform::Wait(unsigned milliseconds) {
+    ::usleep(static_cast<useconds_t>(milliseconds) * 1000);
 }
 
 OsResult PosixPlatform::DeleteFile(const std::string& path) {

@@ -16,8 +16,13 @@ class PosixPlatform : public Platform {
     OsResult CopyFile(const std::string& from, const std::string& to, bool failIfExists) override;
     OsResult ReadWholeFile(const std::string& path, std::string& bytes) override;
     OsResult WriteNewFile(const std::string& path, const std::string& bytes) override;
-    OsResult ReplaceFile(const std::string& target, const std::string& replacement) override;
+    OsResult ReplaceFile(const std::string& target, const std::string& replacement,
+                         const std::string& backup) override;
+    OsResult MoveFile(const std::string& from, const std::string& to,
+                      bool replaceExisting) override;
+    OsResult OpenForWriting(const std::string& path, std::unique_ptr<WritableFile>& file) override;
     OsResult DeleteFile(const std::string& path) override;
+    void Wait(unsigned milliseconds) override;
     bool KeyExists(const std::string&) override { return false; }
     RegistryRead ReadValue(const std::string&, const std::string&) override { return {}; }
     int ShowMessage(const std::string&, const std::string&, unsigned) override {

@@ -1,6 +1,7 @@
 #include "platform/Win32Platform.h"
 
 #include <algorithm>
+#include <memory>
 #include <vector>
 
 #include "ui/WinApi.h"
@@ -65,6 +66,23 @@ class KeyHandle {
 // ReadFile and WriteFile take a 32-bit count; files are moved in chunks well below it.
 constexpr DWORD kChunk = 1u << 20;
 
+// Writes all bytes at the file pointer.
+OsResult WriteAll(HANDLE file, const std::string& bytes) {
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const DWORD want = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, kChunk));
+        DWORD written = 0;
+        if (!WriteFile(file, bytes.data() + done, want, &written, nullptr))
+            return LastError();
+        // A full disk can report success with fewer bytes written; nothing written means the
+        // next attempt would loop forever.
+        if (written == 0)
+            return OsResult::Fail(error::kDiskFull);
+        done += written;
+    }
+    return OsResult::Ok();
+}
+
 }  // namespace
 
 std::optional<uint32_t> Win32Platform::GetAttributes(const std::string& path) {
@@ -121,43 +139,68 @@ OsResult Win32Platform::WriteNewFile(const std::string& path, const std::string&
                                 FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file.valid())
         return LastError();
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        const DWORD want = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, kChunk));
-        DWORD written = 0;
-        if (!WriteFile(file.get(), bytes.data() + done, want, &written, nullptr)) {
-            return LastError();
-        }
-        // A full disk can report success with fewer bytes written; nothing written means the
-        // next attempt would loop forever.
-        if (written == 0)
-            return OsResult::Fail(error::kDiskFull);
-        done += written;
-    }
+    if (const OsResult written = WriteAll(file.get(), bytes); !written.ok())
+        return written;
     if (!FlushFileBuffers(file.get()))
         return LastError();
     return FromBool(file.Close());
 }
 
-OsResult Win32Platform::ReplaceFile(const std::string& target, const std::string& replacement) {
-    if (GetFileAttributesA(target.c_str()) == INVALID_FILE_ATTRIBUTES) {
-        // No replace-existing flag: a file that appeared meanwhile is not overwritten.
-        return FromBool(MoveFileExA(replacement.c_str(), target.c_str(), MOVEFILE_WRITE_THROUGH));
+OsResult Win32Platform::ReplaceFile(const std::string& target, const std::string& replacement,
+                                    const std::string& backup) {
+    return FromBool(ReplaceFileA(target.c_str(), replacement.c_str(),
+                                 backup.empty() ? nullptr : backup.c_str(), 0, nullptr, nullptr));
+}
+
+OsResult Win32Platform::MoveFile(const std::string& from, const std::string& to,
+                                 bool replaceExisting) {
+    const DWORD flags = MOVEFILE_WRITE_THROUGH | (replaceExisting ? MOVEFILE_REPLACE_EXISTING : 0);
+    return FromBool(MoveFileExA(from.c_str(), to.c_str(), flags));
+}
+
+namespace {
+
+class Win32WritableFile : public WritableFile {
+  public:
+    explicit Win32WritableFile(HANDLE h) : file_(h) {}
+    OsResult SetSize(uint64_t size) override {
+        LARGE_INTEGER at;
+        at.QuadPart = static_cast<LONGLONG>(size);
+        if (!SetFilePointerEx(file_.get(), at, nullptr, FILE_BEGIN))
+            return LastError();
+        return FromBool(SetEndOfFile(file_.get()));
     }
-    if (ReplaceFileA(target.c_str(), replacement.c_str(), nullptr, 0, nullptr, nullptr)) {
-        return OsResult::Ok();
+    OsResult WriteFromStart(const std::string& bytes) override {
+        LARGE_INTEGER start;
+        start.QuadPart = 0;
+        if (!SetFilePointerEx(file_.get(), start, nullptr, FILE_BEGIN))
+            return LastError();
+        return WriteAll(file_.get(), bytes);
     }
-    const DWORD code = GetLastError();
-    // The old file is already gone and the new one kept its temporary name: put it in place.
-    if (code == ERROR_UNABLE_TO_MOVE_REPLACEMENT &&
-        GetFileAttributesA(target.c_str()) == INVALID_FILE_ATTRIBUTES) {
-        return FromBool(MoveFileExA(replacement.c_str(), target.c_str(), MOVEFILE_WRITE_THROUGH));
-    }
-    return OsResult::Fail(code);
+    OsResult Flush() override { return FromBool(FlushFileBuffers(file_.get())); }
+
+  private:
+    FileHandle file_;
+};
+
+}  // namespace
+
+OsResult Win32Platform::OpenForWriting(const std::string& path,
+                                       std::unique_ptr<WritableFile>& file) {
+    const HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                                 FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (h == INVALID_HANDLE_VALUE)
+        return LastError();
+    file = std::make_unique<Win32WritableFile>(h);
+    return OsResult::Ok();
 }
 
 OsResult Win32Platform::DeleteFile(const std::string& path) {
     return FromBool(DeleteFileA(path.c_str()));
+}
+
+void Win32Platform::Wait(unsigned milliseconds) {
+    Sleep(milliseconds);
 }
 
 bool Win32Platform::KeyExists(const std::string& subkey) {

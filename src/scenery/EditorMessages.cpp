@@ -15,6 +15,19 @@ std::string Quoted(const std::string& text) {
     return "\"" + text + "\"";
 }
 
+// Where the bytes of a file that could not be put back in its place are, one line each.
+std::string MovedNote(const EditorError& error, const std::string& name, const char* what) {
+    std::string note = name;
+    note.append(" could not be put back in its place.");
+    if (!error.oldCopy.empty()) {
+        note.append("\nIts ").append(what).append(" is in ");
+        note.append(Quoted(FileName(error.oldCopy))).append(".");
+    }
+    if (!error.newCopy.empty())
+        note.append("\nThe new copy is in ").append(Quoted(FileName(error.newCopy))).append(".");
+    return note;
+}
+
 std::string BackupNote(const EditorError& error) {
     if (!error.backupMade)
         return {};
@@ -58,12 +71,23 @@ std::string EditorErrorText(const EditorError& error) {
         case EditorFailure::SaveFailed:
             head = name + " could not be saved.";
             detail = error.file + "\n" + ReasonText(error.code);
+            detail += "\n";
+            detail += error.placement == files::Placement::Moved
+                          ? MovedNote(error, name, "content before this save")
+                          : name + " keeps its content from before this save.";
             break;
-        case EditorFailure::BackupFailed:
-            head = name + " could not be copied to " + Quoted(FileName(error.backup)) + ".";
-            detail =
-                error.backup + "\n" + ReasonText(error.code) + "\n" + name + " was not changed.";
+        case EditorFailure::BackupFailed: {
+            const std::string backup = Quoted(FileName(error.backup));
+            head = name + " could not be copied to " + backup + ".";
+            detail = error.backup + "\n" + ReasonText(error.code) + "\n";
+            if (error.placement == files::Placement::Moved)
+                detail += MovedNote(error, backup, "earlier copy") + "\n";
+            // After Yes to the read-only question the attributes did change.
+            detail += error.attributeCleared ? "The read only attribute of " + name +
+                                                   " was cleared; its content was not changed."
+                                             : name + " was not changed.";
             break;
+        }
         case EditorFailure::WritableFailed:
             head = "The read only attribute of " + name + " could not be cleared.";
             detail = error.file + "\n" + ReasonText(error.code) + "\n" + name + " was not changed.";

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string>
 
+#include "files/WholeFile.h"
 #include "platform/Platform.h"
 
 namespace scenery {
@@ -30,6 +31,12 @@ struct EditorError {
     std::string section{};    // the area section whose Layer could not be read
     std::string title{};      // the area that could not be added
     bool backupMade = false;  // the backup copy holds scenery.cfg as it was before the command
+    // SaveFailed: where scenery.cfg's bytes stand; BackupFailed: where the earlier backup's do.
+    files::Placement placement = files::Placement::Old;
+    std::string oldCopy{};  // with Placement::Moved: the file that holds the old bytes, if any
+    std::string newCopy{};  // with Placement::Moved: the file that holds the new bytes, if any
+    // BackupFailed: the read-only attribute of scenery.cfg was cleared before the copy.
+    bool attributeCleared = false;
 };
 
 // The text of the error box.

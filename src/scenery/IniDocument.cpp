@@ -1,5 +1,7 @@
 #include "scenery/IniDocument.h"
 
+#include "files/SiblingFiles.h"
+
 #include <algorithm>
 #include <cstring>
 #include <limits>
@@ -190,21 +192,14 @@ void IniDocument::RemoveSection(const std::string& section) {
 }
 
 std::string IniDocument::TempPathFor(const std::string& path) {
-    const std::size_t stem = path.size() >= 4 ? path.size() - 4 : path.size();
-    return path.substr(0, stem) + ".TNV_TMP";
+    return files::TempPathFor(path);
 }
 
-platform::OsResult IniDocument::Save() const {
+files::WriteResult IniDocument::Save() const {
     if (path_.empty())
-        return platform::OsResult::Fail(platform::error::kInvalidName);
-    const std::string temp = TempPathFor(path_);
-    platform::OsResult result = platform_.WriteNewFile(temp, Serialize());
-    if (result.ok())
-        result = platform_.ReplaceFile(path_, temp);
-    // After a failure the old file is untouched; the partial temporary file must not stay.
-    if (!result.ok())
-        platform_.DeleteFile(temp);
-    return result;
+        return {
+            platform::OsResult::Fail(platform::error::kInvalidName), files::Placement::Old, {}, {}};
+    return files::WriteWholeFile(platform_, path_, Serialize());
 }
 
 std::optional<int32_t> ParseLayer(const std::string& text) {

@@ -14,6 +14,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "files/WholeFile.h"
 #include "platform/Platform.h"
 
 namespace scenery {
@@ -47,14 +48,14 @@ class IniDocument {
     // Removes the first section of that name with its lines; nothing when there is none.
     void RemoveSection(const std::string& section);
 
-    // Writes the whole document to the path in one step: a temporary file in the same folder,
-    // then put in place of the old file. On failure the old file keeps its bytes, the temporary
-    // file is removed and the Windows error code is returned; the document keeps its edits.
-    platform::OsResult Save() const;
+    // Writes the whole document to the path with files::WriteWholeFile: a temporary file in the
+    // same folder, then put in place of the old file. The result says where the bytes stand
+    // after a failure (normally: the old file keeps its bytes); the document keeps its edits.
+    files::WriteResult Save() const;
 
     const std::string& path() const { return path_; }
-    // The temporary file that Save writes: the path with its last four characters replaced by
-    // ".TNV_TMP" (scenery.TNV_TMP beside scenery.cfg), as long as the backup copy's name.
+    // The temporary file that Save writes: scenery.TNV_TMP beside scenery.cfg, as long as the
+    // backup copy's name.
     static std::string TempPathFor(const std::string& path);
 
   private:

@@ -4,6 +4,7 @@
 #include <limits>
 #include <vector>
 
+#include "files/WholeFile.h"
 #include "scenery/EditorMessages.h"
 #include "scenery/IniDocument.h"
 #include "scenery/LocalPath.h"
@@ -32,10 +33,15 @@ bool Load(platform::Platform& platform, const S_DATA& job, IniDocument& document
 }
 
 bool Save(platform::Platform& platform, const S_DATA& job, const IniDocument& document) {
-    const platform::OsResult saved = document.Save();
+    const files::WriteResult saved = document.Save();
     if (saved.ok())
         return true;
-    return Fail(platform, job, {.failure = EditorFailure::SaveFailed, .code = saved.code});
+    return Fail(platform, job,
+                {.failure = EditorFailure::SaveFailed,
+                 .code = saved.result.code,
+                 .placement = saved.placement,
+                 .oldCopy = saved.oldCopy,
+                 .newCopy = saved.newCopy});
 }
 
 // The Layer of an area section; nothing, after the error box, when it is missing or not a whole
@@ -246,6 +252,7 @@ bool BackupConfig(platform::Platform& platform, const std::string& path) {
         return false;
     }
     const S_DATA job{.file = path};
+    bool attributeCleared = false;
     if (*attributes & platform::attr::kReadOnly) {
         const int answer =
             platform.ShowMessage("This is read only file.May I update?\n" + path, "Question",
@@ -257,11 +264,19 @@ bool BackupConfig(platform::Platform& platform, const std::string& path) {
             return Fail(platform, job,
                         {.failure = EditorFailure::WritableFailed, .code = set.code});
         }
+        attributeCleared = true;
     }
-    // Without a backup nothing may change: a failed copy stops the command.
-    const platform::OsResult copied = platform.CopyFile(path, BackupPathFor(path), false);
+    // Without a backup nothing may change: a failed copy stops the command. An earlier backup
+    // is only ever replaced by a complete copy.
+    const files::WriteResult copied = files::CopyWholeFile(platform, path, BackupPathFor(path));
     if (!copied.ok()) {
-        return Fail(platform, job, {.failure = EditorFailure::BackupFailed, .code = copied.code});
+        return Fail(platform, job,
+                    {.failure = EditorFailure::BackupFailed,
+                     .code = copied.result.code,
+                     .placement = copied.placement,
+                     .oldCopy = copied.oldCopy,
+                     .newCopy = copied.newCopy,
+                     .attributeCleared = attributeCleared});
     }
     return true;
 }

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <optional>
 
+#include "files/RetryingPlatform.h"
+#include "files/SiblingFiles.h"
 #include "scenery/EditorMessages.h"
 #include "scenery/IniDocument.h"
 #include "scenery/Inifile.h"
@@ -47,9 +49,11 @@ std::optional<Prepared> Prepare(platform::Platform& platform, const std::string&
     Prepared prepared;
     prepared.fsFolder = shell::TrimPathCopy(platform, fsFolderText);
     prepared.config = prepared.fsFolder + "\\scenery.cfg";
-    // The backup copy and a save's temporary file have the longest names beside scenery.cfg.
-    const std::size_t longestConfig = std::max(BackupPathFor(prepared.config).size(),
-                                               IniDocument::TempPathFor(prepared.config).size());
+    // The backup copy and the temporary and old files of a save or a copy have the longest
+    // names beside scenery.cfg.
+    const std::size_t longestConfig =
+        std::max({BackupPathFor(prepared.config).size(), files::TempPathFor(prepared.config).size(),
+                  files::OldPathFor(prepared.config).size()});
     if (longestConfig > platform::kMaxPathLength) {
         ShowPathTooLong(platform, LongFolder::FS2002, prepared.fsFolder);
         return std::nullopt;
@@ -77,8 +81,10 @@ void SetJob(SceneryState& state, const std::string& config) {
 
 }  // namespace
 
-bool RegisterScenery(platform::Platform& platform, SceneryState& state,
+bool RegisterScenery(platform::Platform& system, SceneryState& state,
                      const std::string& fsFolderText, const std::string& addonPath) {
+    // Every file call waits out a short hold by another program.
+    files::RetryingPlatform platform(system);
     const std::optional<Prepared> prepared = Prepare(platform, fsFolderText, addonPath);
     if (!prepared)
         return false;
@@ -112,8 +118,9 @@ bool RegisterScenery(platform::Platform& platform, SceneryState& state,
     return AddAreas(platform, &state.SceneryJob);
 }
 
-bool DeleteScenery(platform::Platform& platform, SceneryState& state,
-                   const std::string& fsFolderText, const std::string& addonPath) {
+bool DeleteScenery(platform::Platform& system, SceneryState& state, const std::string& fsFolderText,
+                   const std::string& addonPath) {
+    files::RetryingPlatform platform(system);
     const std::optional<Prepared> prepared = Prepare(platform, fsFolderText, addonPath);
     if (!prepared)
         return false;

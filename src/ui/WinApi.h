@@ -1,6 +1,6 @@
 // <windows.h> for the program's Win32 code.
 //
-// The Windows headers define CopyFile, DeleteFile and ReplaceFile as macros, which would rename
+// The Windows headers define CopyFile, DeleteFile, MoveFile and ReplaceFile as macros, which would rename
 // the methods of platform::Platform in any file that includes both; they are removed here. Win32
 // code includes this header instead of <windows.h>, and calls the A functions by their full names.
 #pragma once
@@ -15,4 +15,5 @@
 
 #undef CopyFile
 #undef DeleteFile
+#undef MoveFile
 #undef ReplaceFile

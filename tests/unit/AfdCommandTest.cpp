@@ -1,6 +1,7 @@
 // The AFCAD register and restore commands against the in-memory platform.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -19,6 +20,7 @@ constexpr const char* kFs = "C:\\FS2002";
 constexpr const char* kBgl = "C:\\FS2002\\Scenedb\\AFDFILES\\scenery\\japanafd.bgl";
 constexpr const char* kOrg = "C:\\FS2002\\Scenedb\\AFDFILES\\scenery\\japanafd.TNV_ORG";
 constexpr const char* kBak = "C:\\FS2002\\Scenedb\\AFDFILES\\scenery\\japanafd.TNV_BAK";
+constexpr const char* kTmp = "C:\\FS2002\\Scenedb\\AFDFILES\\scenery\\japanafd.TNV_TMP";
 constexpr const char* kInstaller = "C:\\Velport5\\AFInstaller.exe";
 
 // Answers the airport dialog with a modal result and ticks, and notes what it was shown.
@@ -348,7 +350,8 @@ TEST_P(AfdCopyFailureTest, ShowsCopyErrorAndStartsNothing) {
         fs.AddFile(kOrg, "older original");
     if (c.bakBefore)
         fs.AddFile(kBak, "older latest");
-    fs.FailNext(fake::FileOp::Copy, c.target, c.code);
+    // Each backup is copied to japanafd.TNV_TMP first; the failure stays for good.
+    fs.FailNext(fake::FileOp::Copy, "TNV_TMP", c.code, failsOrg || c.orgBefore ? 0 : 1, -1);
     dialog.ticks = Ticks({1});
     fs.AnswerYes();
     Run(command);
@@ -364,7 +367,8 @@ TEST_P(AfdCopyFailureTest, ShowsCopyErrorAndStartsNothing) {
     EXPECT_EQ(fs.Bytes(kBgl), "stock bgl");
     ExpectBracket();
 
-    // A first backup that could not be made leaves no remnant that would later pass for one.
+    // A first backup that could not be made leaves no remnant that would later pass for one,
+    // and an older backup stays whole.
     if (c.orgBefore) {
         EXPECT_EQ(fs.Bytes(kOrg), "older original");
     } else if (failsOrg) {
@@ -372,11 +376,12 @@ TEST_P(AfdCopyFailureTest, ShowsCopyErrorAndStartsNothing) {
     } else {
         EXPECT_EQ(fs.Bytes(kOrg), "stock bgl");
     }
-    if (failsOrg && c.bakBefore) {
-        EXPECT_EQ(fs.Bytes(kBak), "older latest");  // never reached by the command
-    } else if (!c.bakBefore) {
+    if (c.bakBefore) {
+        EXPECT_EQ(fs.Bytes(kBak), "older latest");
+    } else {
         EXPECT_FALSE(fs.HasFile(kBak));
     }
+    EXPECT_FALSE(fs.HasFile(kTmp));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -402,6 +407,56 @@ TEST_F(AfdCommandTest, BglHeldOpenFailsBothWays) {
     EXPECT_NE(fs.transcript().back().text.find("copying"), std::string::npos);
     EXPECT_FALSE(fs.HasFile(kOrg));
     EXPECT_FALSE(fs.HasFile(kBak));
+    EXPECT_TRUE(fs.started().empty());
+}
+
+// Windows' ways with files: a program that holds japanafd.bgl for a moment, a scanner that
+// opens every new file, FS2002 below Program Files (a virtualized folder). Each ends with both
+// backups whole and the installer started; only a hold that lasts stops the command, and soon.
+TEST_F(AfdCommandTest, ShortHoldsScannersAndProtectedFoldersOnlySlowItDown) {
+    const std::string folder = "C:\\FS2002\\Scenedb\\AFDFILES\\scenery";
+    struct Case {
+        const char* name;
+        std::function<void(fake::FakePlatform&)> arrange;
+    } cases[] = {
+        {"bgl held for 700 ms", [](auto& p) { p.HoldFor(kBgl, 700); }},
+        {"scanner, sharing violation", [](auto& p) { p.ScanNewFiles(400); }},
+        {"scanner, access denied", [](auto& p) { p.ScanNewFiles(400, error::kAccessDenied); }},
+        {"virtualized folder", [&](auto& p) { p.Virtualize(folder); }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        fake::FakePlatform fresh;
+        fresh.AddFile(kInstaller, "MZ");
+        fresh.AddFile(kBgl, "stock bgl");
+        fresh.AddFile(kBak, "older latest");
+        c.arrange(fresh);
+        fresh.AnswerYes();
+        dialog.ticks = Ticks({0});
+        facility::RunAfdCommand(fresh, dialog, busy, AfdCommand::Register, kFs, work);
+        EXPECT_EQ(fresh.transcript().back().caption, "Completed");
+        EXPECT_EQ(fresh.Bytes(kOrg), "stock bgl");
+        EXPECT_EQ(fresh.Bytes(kBak), "stock bgl");
+        EXPECT_FALSE(fresh.HasFile(kTmp));
+        EXPECT_EQ(fresh.started().size(), 1u);
+        if (std::string(c.name) == "virtualized folder") {
+            EXPECT_EQ(fresh.RealBytes(kBak), "older latest");
+            EXPECT_TRUE(fresh.HasVirtualCopy(kOrg));
+        }
+    }
+}
+
+TEST_F(AfdCommandTest, AHoldThatLastsStopsWithinAboutThreeSeconds) {
+    fs.HoldFor(kBgl, 60000);
+    uint64_t shownAt = 0;
+    fs.onMessage = [&](const fake::MessageBox&) { shownAt = fs.now(); };
+    dialog.ticks = Ticks({0});
+    fs.AnswerYes();
+    Run(AfdCommand::Register);
+    EXPECT_EQ(fs.transcript().back().caption, "Error");
+    EXPECT_GE(shownAt, 900u) << "waited for the file";
+    EXPECT_LE(shownAt, 3000u);
+    EXPECT_FALSE(fs.HasFile(kOrg));
     EXPECT_TRUE(fs.started().empty());
 }
 

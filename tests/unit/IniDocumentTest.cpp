@@ -224,7 +224,7 @@ TEST(IniSave, FailureKeepsTheOldBytes) {
         ASSERT_TRUE(document.Load().ok());
         document.WriteValue("A", "k", "new");
         c.arrange(platform);
-        EXPECT_EQ(document.Save().code, c.code);
+        EXPECT_EQ(document.Save().result.code, c.code);
         EXPECT_EQ(platform.Bytes(kCfg), kOld);
         EXPECT_FALSE(platform.HasFile(kTemp));
         EXPECT_EQ(document.Serialize(), kNew) << "the document keeps its edits";

@@ -313,6 +313,7 @@ struct FailureCase {
 const std::string kTwoAreas = Area("Area.001", "a", 1) + Area("Area.002", "b", 2);
 const std::string kBackupNote =
     "\"scenery.TNV_BAK\" holds the file as it was before this process.\n";
+const std::string kKeeps = "\"scenery.cfg\" keeps its content from before this save.\n";
 
 bool RunAdd(fake::FakePlatform& fs, S_DATA& job) {
     return scenery::AddAreas(fs, &job);
@@ -365,13 +366,14 @@ INSTANTIATE_TEST_SUITE_P(Cases, EditorFailureTest,
                                      FailureCase{"DeleteKeepsTheFirstRecordsSave", kTwoAreas,
                                                  [](auto& fs, auto& r) {
                                                      r[0].remove = r[1].remove = true;
-                                                     fs.FailNext(FileOp::Replace, "scenery.cfg",
+                                                     fs.FailNext(FileOp::Write, "TNV_TMP",
                                                                  error::kAccessDenied, 1);
                                                  },
                                                  RunDelete, Area("Area.002", "b", 1),
                                                  "\"scenery.cfg\" could not be saved.\n" + kCfg +
                                                      "\nAccess to the file was denied.\n" +
-                                                     kBackupNote + "The process will be stopped."},
+                                                     kKeeps + kBackupNote +
+                                                     "The process will be stopped."},
                                      FailureCase{
                                          "NoAreaNumberLeftAfterAnEarlierSave",
                                          Section("Area.001",
@@ -400,8 +402,8 @@ INSTANTIATE_TEST_SUITE_P(Cases, EditorFailureTest,
                                                  },
                                                  RunAdd, kTwoAreas,
                                                  "\"scenery.cfg\" could not be saved.\n" + kCfg +
-                                                     "\nAccess to the file was denied.\nThe "
-                                                     "process will be stopped."},
+                                                     "\nAccess to the file was denied.\n" +
+                                                     kKeeps + "The process will be stopped."},
                                      FailureCase{"SaveOnAFullDisk", kTwoAreas,
                                                  [](auto& fs, auto& r) {
                                                      r[1].remove = true;
@@ -410,8 +412,8 @@ INSTANTIATE_TEST_SUITE_P(Cases, EditorFailureTest,
                                                  },
                                                  RunDelete, kTwoAreas,
                                                  "\"scenery.cfg\" could not be saved.\n" + kCfg +
-                                                     "\nThe disk is full.\n" + kBackupNote +
-                                                     "The process will be stopped."},
+                                                     "\nThe disk is full.\n" + kKeeps +
+                                                     kBackupNote + "The process will be stopped."},
                                      FailureCase{"SaveWhileFlightSimulatorHoldsTheFile", kTwoAreas,
                                                  [](auto& fs, auto& r) {
                                                      r[1].remove = true;
@@ -423,7 +425,8 @@ INSTANTIATE_TEST_SUITE_P(Cases, EditorFailureTest,
                                                      "\nAnother program is using the file.\n"
                                                      "Please close Flight Simulator and try "
                                                      "again.\n" +
-                                                     kBackupNote + "The process will be stopped."},
+                                                     kKeeps + kBackupNote +
+                                                     "The process will be stopped."},
                                      FailureCase{"ReadFailsAfterTheBackup", kTwoAreas,
                                                  [](auto& fs, auto& r) {
                                                      r[1].remove = true;
@@ -451,7 +454,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, EditorFailureTest,
                                      FailureCase{"BackupOnAFullDisk", kTwoAreas,
                                                  [](auto& fs, auto& r) {
                                                      r[1].remove = true;
-                                                     fs.FailNext(FileOp::Copy, "TNV_BAK",
+                                                     fs.FailNext(FileOp::Copy, "TNV_TMP",
                                                                  error::kDiskFull);
                                                  },
                                                  RunDelete, kTwoAreas,
@@ -481,6 +484,28 @@ TEST_F(EditorTest, ReadOnlyAttributeThatCannotBeClearedStopsBeforeTheCopy) {
     EXPECT_FALSE(fs_.HasFile(kBak));
     EXPECT_EQ(Cfg(), kTwoAreas);
     EXPECT_FALSE(job_.backupMade);
+}
+
+// After Yes to the read-only question the attribute is cleared: a failed copy then must not
+// claim that nothing changed.
+TEST_F(EditorTest, BackupFailureAfterClearingTheAttributeSaysSo) {
+    fs_.AddFile(kCfg, kTwoAreas, attr::kReadOnly);
+    fs_.AnswerYes();
+    fs_.FailNext(FileOp::Copy, "TNV_TMP", error::kDiskFull);
+    Records({"a"});
+    record(0).remove = true;
+
+    EXPECT_FALSE(scenery::DeleteAreas(fs_, &job_, true));
+
+    ASSERT_EQ(fs_.transcript().size(), 2u);
+    EXPECT_EQ(fs_.transcript()[1].caption, "Error");
+    EXPECT_EQ(fs_.transcript()[1].text,
+              "\"scenery.cfg\" could not be copied to \"scenery.TNV_BAK\".\n" + kBak +
+                  "\nThe disk is full.\nThe read only attribute of \"scenery.cfg\" was "
+                  "cleared; its content was not changed.\nThe process will be stopped.");
+    EXPECT_EQ(fs_.Attributes(kCfg) & attr::kReadOnly, 0u);
+    EXPECT_EQ(Cfg(), kTwoAreas);
+    EXPECT_FALSE(fs_.HasFile(kBak));
 }
 
 }  // namespace
