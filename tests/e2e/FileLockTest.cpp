@@ -75,6 +75,42 @@ TEST_P(FileLockTest, CommandStopsWithError) {
     EXPECT_TRUE(FileHolds(l.Backup(), oldBackup));
 }
 
+// A hold of a moment (a virus scanner looking at a file, say) is waited out: the command goes
+// on once the file is free and completes.
+class ShortHoldTest : public ToolTest, public ::testing::WithParamInterface<LockCase> {};
+
+TEST_P(ShortHoldTest, CommandWaitsAndCompletes) {
+    const LockCase& c = GetParam();
+    const SceneryLayout l = RelativeLayout(sandbox_.Root());
+    const std::string original =
+        Fs2002SceneryCfg() + NewAreaSection(29, l.Title(5), l.Local(5), 29);
+    WriteBytes(l.Cfg(), original);
+    WriteBytes(l.Backup(), "[General]\r\nTitle=an older copy\r\n\r\n");
+    MakeAddonScenery(l.addonFolder, {7});
+    RegisterFs2002(l.fsRegistry);
+    RegisterAddon(l.addonRegistry);
+
+    Process& tool = StartTool();
+    MainWindow main;
+    ASSERT_TRUE(WaitForMainWindow(tool, main));
+    HeldFile lock(c.holdBackup ? l.Backup() : l.Cfg());
+    ASSERT_TRUE(Click(main.*c.button));
+    ASSERT_TRUE(AnswerBox(tool, "Question", c.question, IDYES));
+    Sleep(250);
+    lock.Release();
+    const bool registering = c.button == &MainWindow::scnAdd;
+    ASSERT_TRUE(AnswerBox(tool, "Completed",
+                          registering ? texts::kRegisterDone : texts::kDeleteDone, IDOK));
+    ASSERT_TRUE(WaitIdle(main));
+    EXPECT_TRUE(FileHolds(l.Backup(), original));
+    const std::optional<std::string> after = ReadBytes(l.Cfg());
+    ASSERT_TRUE(after);
+    EXPECT_NE(*after, original);
+}
+
+INSTANTIATE_TEST_SUITE_P(Held, ShortHoldTest, ::testing::ValuesIn(kCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
 INSTANTIATE_TEST_SUITE_P(Held, FileLockTest, ::testing::ValuesIn(kCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
