@@ -33,7 +33,27 @@ const LockCase kCases[] = {
     {"DeleteBackupHeld", &MainWindow::scnDel, texts::kDeleteQuestion, true},
 };
 
-class FileLockTest : public ToolTest, public ::testing::WithParamInterface<LockCase> {};
+const std::string kOldBackup = "[General]\r\nTitle=an older copy\r\n\r\n";
+
+// RJBT listed without scenery, RJBB present but not listed: either command has work to do.
+class HeldFileTest : public ToolTest, public ::testing::WithParamInterface<LockCase> {
+  protected:
+    void SetUp() override {
+        ToolTest::SetUp();
+        original_ = Fs2002SceneryCfg() + NewAreaSection(29, l_.Title(5), l_.Local(5), 29);
+        WriteBytes(l_.Cfg(), original_);
+        WriteBytes(l_.Backup(), kOldBackup);
+        MakeAddonScenery(l_.addonFolder, {7});
+        RegisterFs2002(l_.fsRegistry);
+        RegisterAddon(l_.addonRegistry);
+    }
+    std::string Held() const { return GetParam().holdBackup ? l_.Backup() : l_.Cfg(); }
+
+    const SceneryLayout l_ = RelativeLayout(sandbox_.Root());
+    std::string original_;
+};
+
+class FileLockTest : public HeldFileTest {};
 
 bool EndsWith(const std::string& text, const std::string& end) {
     return text.size() >= end.size() &&
@@ -42,17 +62,7 @@ bool EndsWith(const std::string& text, const std::string& end) {
 
 TEST_P(FileLockTest, CommandStopsWithError) {
     const LockCase& c = GetParam();
-    const SceneryLayout l = RelativeLayout(sandbox_.Root());
-    // RJBT listed without scenery, RJBB present but not listed: either command has work to do.
-    const std::string original =
-        Fs2002SceneryCfg() + NewAreaSection(29, l.Title(5), l.Local(5), 29);
-    const std::string oldBackup = "[General]\r\nTitle=an older copy\r\n\r\n";
-    WriteBytes(l.Cfg(), original);
-    WriteBytes(l.Backup(), oldBackup);
-    MakeAddonScenery(l.addonFolder, {7});
-    RegisterFs2002(l.fsRegistry);
-    RegisterAddon(l.addonRegistry);
-    const std::string held = c.holdBackup ? l.Backup() : l.Cfg();
+    const std::string held = Held();
 
     {
         HeldFile lock(held);
@@ -71,29 +81,20 @@ TEST_P(FileLockTest, CommandStopsWithError) {
         ASSERT_TRUE(WaitIdle(main));
         EXPECT_TRUE(NoMessageBox(tool)) << "no completion may follow the error";
     }
-    EXPECT_TRUE(FileHolds(l.Cfg(), original));
-    EXPECT_TRUE(FileHolds(l.Backup(), oldBackup));
+    EXPECT_TRUE(FileHolds(l_.Cfg(), original_));
+    EXPECT_TRUE(FileHolds(l_.Backup(), kOldBackup));
 }
 
 // A hold of a moment (a virus scanner looking at a file, say) is waited out: the command goes
 // on once the file is free and completes.
-class ShortHoldTest : public ToolTest, public ::testing::WithParamInterface<LockCase> {};
+class ShortHoldTest : public HeldFileTest {};
 
 TEST_P(ShortHoldTest, CommandWaitsAndCompletes) {
     const LockCase& c = GetParam();
-    const SceneryLayout l = RelativeLayout(sandbox_.Root());
-    const std::string original =
-        Fs2002SceneryCfg() + NewAreaSection(29, l.Title(5), l.Local(5), 29);
-    WriteBytes(l.Cfg(), original);
-    WriteBytes(l.Backup(), "[General]\r\nTitle=an older copy\r\n\r\n");
-    MakeAddonScenery(l.addonFolder, {7});
-    RegisterFs2002(l.fsRegistry);
-    RegisterAddon(l.addonRegistry);
-
     Process& tool = StartTool();
     MainWindow main;
     ASSERT_TRUE(WaitForMainWindow(tool, main));
-    HeldFile lock(c.holdBackup ? l.Backup() : l.Cfg());
+    HeldFile lock(Held());
     ASSERT_TRUE(Click(main.*c.button));
     ASSERT_TRUE(AnswerBox(tool, "Question", c.question, IDYES));
     Sleep(250);
@@ -102,10 +103,10 @@ TEST_P(ShortHoldTest, CommandWaitsAndCompletes) {
     ASSERT_TRUE(AnswerBox(tool, "Completed",
                           registering ? texts::kRegisterDone : texts::kDeleteDone, IDOK));
     ASSERT_TRUE(WaitIdle(main));
-    EXPECT_TRUE(FileHolds(l.Backup(), original));
-    const std::optional<std::string> after = ReadBytes(l.Cfg());
+    EXPECT_TRUE(FileHolds(l_.Backup(), original_));
+    const std::optional<std::string> after = ReadBytes(l_.Cfg());
     ASSERT_TRUE(after);
-    EXPECT_NE(*after, original);
+    EXPECT_NE(*after, original_);
 }
 
 INSTANTIATE_TEST_SUITE_P(Held, ShortHoldTest, ::testing::ValuesIn(kCases),
