@@ -28,9 +28,9 @@ void Discard(platform::Platform& platform, const std::string& path) {
 
 // Writes `bytes` over the existing file `target` in place. The disk space is reserved first, so
 // that a full disk fails before any byte changes; a failure after that writes the old bytes
-// back. When even that fails, the old bytes are kept in a file of their own.
+// back. When even that fails, the old bytes are kept in the file `rescue` (none when empty).
 WriteResult WriteInPlace(platform::Platform& platform, const std::string& target,
-                         const std::string& bytes) {
+                         const std::string& bytes, const std::string& rescue) {
     std::string old;
     if (const OsResult read = platform.ReadWholeFile(target, old); !read.ok())
         return OldInPlace(read);
@@ -55,10 +55,11 @@ WriteResult WriteInPlace(platform::Platform& platform, const std::string& target
     if (restored)
         return OldInPlace(written);
     WriteResult moved{written, Placement::Moved, {}, {}};
-    const std::string oldCopy = OldPathFor(target);
-    Discard(platform, oldCopy);
-    if (platform.WriteNewFile(oldCopy, old).ok())
-        moved.oldCopy = oldCopy;
+    if (!rescue.empty()) {
+        Discard(platform, rescue);
+        if (platform.WriteNewFile(rescue, old).ok())
+            moved.oldCopy = rescue;
+    }
     return moved;
 }
 
@@ -106,9 +107,10 @@ WriteResult Recover(platform::Platform& platform, const std::string& target,
             Discard(platform, target);
         }
     } else if (NewBytes(platform, temp, bytes, read, fresh).ok() &&
-               WriteInPlace(platform, target, *fresh).ok()) {
+               WriteInPlace(platform, target, *fresh, {}).ok()) {
         // A file shows at the path again (in a virtualized folder, the real folder's copy): it
-        // is neither the old nor the new one, and now holds the new bytes.
+        // is neither the old nor the new one, and now holds the new bytes. The old ones are
+        // in `old` already.
         Discard(platform, old);
         return Settle(platform, temp, Done());
     }
@@ -156,7 +158,7 @@ WriteResult PutInPlace(platform::Platform& platform, const std::string& target,
             const std::string* fresh = nullptr;
             if (const OsResult got = NewBytes(platform, temp, bytes, read, fresh); !got.ok())
                 return Settle(platform, temp, OldInPlace(got));
-            return Settle(platform, temp, WriteInPlace(platform, target, *fresh));
+            return Settle(platform, temp, WriteInPlace(platform, target, *fresh, old));
         }
     }
 }
