@@ -123,7 +123,8 @@ for exe in "$@"; do
     minor=$(field MinorSubsystemVersion)
     if [ -z "$major" ] || [ -z "$minor" ] ||
         [ "$major" -gt 5 ] || { [ "$major" -eq 5 ] && [ "$minor" -gt 1 ]; }; then
-        echo "FAIL $exe: subsystem version ${major:-?}.${minor:-?}; Windows XP loads 5.01 or below"
+        echo "FAIL $exe: subsystem version ${major:-?}.${minor:-?} (major.minor); Windows XP" \
+            "loads 5.1 or below"
         xp_ok=0
     fi
     # Entry d of the data directories, the delay-import directory: objdump does not list its
