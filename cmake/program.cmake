@@ -8,6 +8,7 @@ add_executable(Velport5Tool WIN32
   src/platform/Win32Platform.cpp
   src/shell/install_main.cpp
   src/shell/Selectfolder.cpp
+  src/shell/TerminateHandler.cpp
   src/shell/Unit1.cpp
   src/shell/Unit3.cpp
   src/ui/Application.cpp
