@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# The demo: installs what is missing, builds the x86_64 tool, the stand-in AFInstaller.exe and
-# the demo driver, and runs the tool under Wine on a sample FS2002 installation in a fresh prefix
-# (build/demo/prefix).
+# The demo: installs what is missing, builds the release (the 32-bit tool and the stand-in
+# AFInstaller.exe, build/win32) and the demo driver (x86_64, build/win64), and runs the tool
+# under Wine on a sample FS2002 installation in a fresh prefix (build/demo/prefix).
 #
 # With a display ($DISPLAY set, DEMO_HEADLESS not set) the tool opens there and the demo waits
 # until you close it. Without one it runs on its own Xvfb and drives the tool: registers the
@@ -10,11 +10,11 @@
 #
 # Afterwards it prints what changed in the sample scenery.cfg.
 #   DEMO_HEADLESS=1   drive the tool on a private Xvfb even when a display is available
-#   DEMO_BUILD_DIR    the CMake build folder (default build/win64)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
-build=$root/${DEMO_BUILD_DIR:-build/win64}
+release=$root/build/win32
+build=$root/build/win64
 work=$root/build/demo
 prefix=$work/prefix
 shots=$work/screenshots
@@ -22,6 +22,11 @@ shots=$work/screenshots
 export WINEDEBUG=-all
 # No .NET or HTML engine installer prompts while the prefix is made.
 export WINEDLLOVERRIDES="mscoree,mshtml="
+
+# Each program runs with Wine's loader for its PE type: the tool and the installer are 32-bit,
+# the demo driver and Wine's own tools of the 64-bit prefix are 64-bit.
+wine_exec=$root/tests/e2e/wine-exec.sh
+wine64_tool() { WINELOADER=/usr/lib/wine/wine64 /usr/lib/wine/wine64 "$@"; }
 
 say() { printf '\n== %s\n' "$*"; }
 die() {
@@ -33,18 +38,20 @@ die() {
 say "Checking the packages"
 scripts/install-deps.sh
 
-say "Building the tool, the stand-in installer and the demo driver ($build)"
+say "Building the tool and the stand-in installer ($release) and the demo driver ($build)"
 build_log=$root/build/demo-build.log
 mkdir -p "$root/build"
-if ! { cmake -S . -B "$build" -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-mingw-x86_64.cmake \
-    -DCMAKE_BUILD_TYPE=Release -DVELPORT_E2E=ON &&
-    cmake --build "$build" -j"$(nproc)" --target Velport5Tool AFInstaller DemoDriver; } \
-    >"$build_log" 2>&1; then
+if ! { cmake -S . -B "$release" -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-mingw-i686.cmake \
+    -DCMAKE_BUILD_TYPE=Release &&
+    cmake --build "$release" -j"$(nproc)" --target Velport5Tool AFInstaller &&
+    cmake -S . -B "$build" -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-mingw-x86_64.cmake \
+        -DCMAKE_BUILD_TYPE=Release -DVELPORT_E2E=ON -DVELPORT_RELEASE_DIR="$release" &&
+    cmake --build "$build" -j"$(nproc)" --target DemoDriver; } >"$build_log" 2>&1; then
     tail -n 30 "$build_log" >&2
     die "the build failed (whole log: $build_log)"
 fi
-tool_exe=$build/Velport5Tool.exe
-installer_exe=$build/tests/support/afinstaller/AFInstaller.exe
+tool_exe=$release/Velport5Tool.exe
+installer_exe=$release/tests/support/afinstaller/AFInstaller.exe
 driver_exe=$build/tests/e2e/demo/DemoDriver.exe
 for exe in "$tool_exe" "$installer_exe" "$driver_exe"; do
     [ -f "$exe" ] || die "the build did not produce $exe"
@@ -105,7 +112,7 @@ export WINEPREFIX=$prefix
 # Once more after a failure: a new prefix folder can, rarely, meet the still-ending Wine server
 # of a removed one that had the same inode.
 for attempt in 1 2; do
-    if wineboot --init >"$work/wineboot.log" 2>&1 && wineserver -w &&
+    if wine64_tool wineboot --init >"$work/wineboot.log" 2>&1 && wineserver -w &&
         [ -f "$prefix/system.reg" ]; then
         break
     fi
@@ -133,7 +140,7 @@ addon=$c/Tenvari/Velport5
 program=$addon/Tool
 
 reg_add() {
-    wine reg add "$@" /f >/dev/null 2>&1 || die "could not write the registry value: $*"
+    wine64_tool reg add "$@" /f >/dev/null 2>&1 || die "could not write the registry value: $*"
 }
 # A virtual desktop: screenshots show title bars, and without a window manager every closed
 # window would otherwise block the tool for about two seconds.
@@ -193,14 +200,14 @@ print_changes() {
 # --- 3. With a display: the user drives -------------------------------------------------------
 if ((!headless)); then
     say "Starting the tool on $DISPLAY; close it to end the demo"
-    (cd "$program" && wine Velport5Tool.exe) || true
+    (cd "$program" && "$wine_exec" Velport5Tool.exe) || true
     print_changes
     exit 0
 fi
 
 # --- 4. Without a display: the demo drives ----------------------------------------------------
 driver() {
-    timeout 90 wine "$driver_exe" "$@" || die "the step \"$*\" failed"
+    timeout 90 "$wine_exec" "$driver_exe" "$@" || die "the step \"$*\" failed"
 }
 
 # ImageMagick's screenshot of one window, cut from the whole screen.
@@ -212,7 +219,7 @@ screenshot() {
 }
 
 say "Starting the tool"
-(cd "$program" && exec wine Velport5Tool.exe) >"$work/tool.log" 2>&1 &
+(cd "$program" && exec "$wine_exec" Velport5Tool.exe) >"$work/tool.log" 2>&1 &
 tool_pid=$!
 driver wait-main
 

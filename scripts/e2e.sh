@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds the x86_64 program with the end-to-end test driver (build/win64) and runs the
-# end-to-end tests under Wine and Xvfb. Extra arguments go to ctest (e.g. -R Startup).
+# Builds the release (build/win32: the 32-bit Velport5Tool.exe and the stand-in AFInstaller.exe)
+# and the x86_64 end-to-end test driver (build/win64), and runs the end-to-end tests on the
+# release under Wine's WoW64 and Xvfb. Extra arguments go to ctest (e.g. -R Startup).
 #   E2E_JOBS  tests run at the same time (default 2; each has its own Wine prefix)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -20,9 +21,13 @@ if ! locale -a 2>/dev/null | grep -qi '^ja_JP\.utf8$'; then
     "${sudo_cmd[@]}" locale-gen >/dev/null
 fi
 
+cmake -S . -B build/win32 -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-mingw-i686.cmake \
+    -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build build/win32 -j"$(nproc)" --target Velport5Tool AFInstaller
+# Only the driver and the demo's driver: the tests run the release, not a 64-bit build of it.
 cmake -S . -B build/win64 -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-mingw-x86_64.cmake \
-    -DCMAKE_BUILD_TYPE=Release -DVELPORT_E2E=ON >/dev/null
-cmake --build build/win64 -j"$(nproc)"
+    -DCMAKE_BUILD_TYPE=Release -DVELPORT_E2E=ON -DVELPORT_RELEASE_DIR="$PWD/build/win32" >/dev/null
+cmake --build build/win64 -j"$(nproc)" --target velport_e2e DemoDriver
 
 start=$(date +%s)
 ctest --test-dir build/win64/tests/e2e --output-on-failure -j"$jobs" "$@"

@@ -2,11 +2,14 @@
 # Installs the Debian packages that building, testing and the demo need, when they are missing.
 set -euo pipefail
 
+# The release is built with the i686 -win32 compilers; the end-to-end driver with the x86_64
+# -posix ones (GoogleTest needs std::mutex).
 packages=(
   cmake make g++ clang-14 libclang-rt-14-dev
   googletest libgtest-dev libbenchmark-dev
-  g++-mingw-w64-i686 g++-mingw-w64-x86-64 binutils-mingw-w64-i686 binutils-mingw-w64-x86-64
-  wine wine64 xvfb xdotool x11-utils imagemagick locales
+  g++-mingw-w64-i686-win32 g++-mingw-w64-x86-64-posix
+  binutils-mingw-w64-i686 binutils-mingw-w64-x86-64
+  wine wine64 wine32:i386 xvfb xdotool x11-utils imagemagick locales
 )
 
 missing=()
@@ -20,6 +23,11 @@ if ((${#missing[@]})); then
   echo "Installing: ${missing[*]}"
   sudo_cmd=()
   [ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
+  # The release is a 32-bit program: Wine runs it with wine32, an i386 package, beside wine64.
+  if [[ " ${missing[*]} " == *":i386 "* ]] &&
+    ! dpkg --print-foreign-architectures | grep -qx i386; then
+    "${sudo_cmd[@]}" dpkg --add-architecture i386
+  fi
   "${sudo_cmd[@]}" apt-get update
   DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y "${missing[@]}"
 fi

@@ -1,7 +1,15 @@
 #include "ui/Font.h"
 
+#include <cstddef>
+
 namespace ui {
 namespace {
+
+// Windows XP refuses SPI_GETNONCLIENTMETRICS for the larger structure of Vista's headers (with
+// iPaddedBorderWidth); the XP size works on every later Windows too.
+static_assert(sizeof(NONCLIENTMETRICSW) ==
+                  offsetof(NONCLIENTMETRICSW, lfMessageFont) + sizeof(LOGFONTW),
+              "NONCLIENTMETRICSW must have Windows XP's size: build with WINVER 0x0501");
 
 // "ＭＳ Ｐゴシック", by its Unicode name so that it is found on any language of Windows.
 constexpr const wchar_t* kFace = L"\uFF2D\uFF33 \uFF30\u30B4\u30B7\u30C3\u30AF";

@@ -209,5 +209,24 @@ TEST_F(InstanceTest, AddonMissingThenSecondInstance) {
     EXPECT_TRUE(NoMessageBox(first));
 }
 
+class ReleaseTest : public ToolTest {};
+
+// The tests run the release that users get: a 32-bit program, which the 64-bit driver sees
+// running under WoW64.
+TEST_F(ReleaseTest, ProgramIs32Bit) {
+    RegisterFs2002(kFs2002Folder);
+    RegisterAddon(kAddonFolder);
+    Process& tool = StartTool();
+    MainWindow main;
+    ASSERT_TRUE(WaitForMainWindow(tool, main));
+    HANDLE handle = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, tool.Id());
+    ASSERT_NE(handle, nullptr) << "OpenProcess failed: " << GetLastError();
+    BOOL wow64 = FALSE;
+    const BOOL queried = IsWow64Process(handle, &wow64);
+    CloseHandle(handle);
+    ASSERT_TRUE(queried) << "IsWow64Process failed";
+    EXPECT_TRUE(wow64) << exe_ << " runs as a 64-bit program, not the 32-bit release";
+}
+
 }  // namespace
 }  // namespace e2e

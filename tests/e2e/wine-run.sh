@@ -8,6 +8,9 @@
 #                                          processes ended and the prefix removed
 #   wine-run.sh cleanup STATE_DIR          ends the Xvfb that setup started and removes the state
 #
+# Programs run with the loader for their PE type (wine-exec.sh): the driver is 64-bit, the
+# program it tests is the 32-bit release, in the same prefix (WoW64).
+#
 # Only processes this script started are ended: the Xvfb by its recorded pid, Wine processes
 # through `wineserver -k` of a prefix that this script created and nothing else uses.
 set -u
@@ -24,6 +27,12 @@ shift 2
 
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
+here=$(cd "$(dirname "$0")" && pwd)
+
+# Wine's own tools (wineboot, reg) of a 64-bit prefix are 64-bit programs.
+wine64_tool() {
+    WINELOADER=/usr/lib/wine/wine64 /usr/lib/wine/wine64 "$@"
+}
 
 # Ends the Wine processes of one prefix and waits for its wineserver to go.
 stop_prefix() {
@@ -46,7 +55,8 @@ stop_xvfb() {
 }
 
 setup() {
-    command -v wine >/dev/null || die "wine is not installed"
+    [ -x /usr/lib/wine/wine64 ] || die "wine64 is not installed"
+    [ -x /usr/lib/wine/wine ] || die "wine32 is not installed (the release is a 32-bit program)"
     command -v Xvfb >/dev/null || die "Xvfb is not installed"
     # A previous run that was interrupted may have left prefixes and an Xvfb behind.
     cleanup
@@ -68,12 +78,12 @@ setup() {
     export DISPLAY
     DISPLAY=$(cat "$state/display")
     export WINEPREFIX=$template
-    wineboot --init >"$state/wineboot.log" 2>&1
+    wine64_tool wineboot --init >"$state/wineboot.log" 2>&1
     wineserver -w
     # A virtual desktop: without a window manager every hidden or destroyed top-level window
     # would block the program for about two seconds.
-    wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1 &&
-        wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f \
+    wine64_tool reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1 &&
+        wine64_tool reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f \
             >/dev/null 2>&1 || die "could not write the virtual desktop settings"
     wineserver -w
     [ -f "$template/system.reg" ] || die "wineboot failed (see $state/wineboot.log)"
@@ -104,7 +114,7 @@ run() {
     export DISPLAY
     DISPLAY=$(cat "$state/display")
 
-    wine "$exe" "$@"
+    "$here/wine-exec.sh" "$exe" "$@"
     local rc=$?
 
     stop_prefix "$prefix"
