@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "ui/WinApi.h"
+#include "win/WinApi.h"
 
 #include <shellapi.h>
 

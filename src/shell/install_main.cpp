@@ -1,6 +1,6 @@
 // The program entry: creates the three windows, hidden, and runs the message loop.
 
-#include "ui/WinApi.h"
+#include "win/WinApi.h"
 
 #include <objbase.h>
 

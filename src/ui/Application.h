@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/WinApi.h"
+#include "win/WinApi.h"
 
 namespace ui {
 
