@@ -138,16 +138,9 @@ std::string AfdArguments(const AfdWork& work, AfdCommand command) {
     return arguments;
 }
 
-void RunAfdCommand(platform::Platform& platform, AirportDialog& dialog, BusyState& busy,
-                   AfdCommand command, const std::string& fsFolderText, AfdWork& work) {
-    busy.ToggleProcessing();
-    try {
-        RunBody(platform, dialog, command, fsFolderText, work);
-    } catch (...) {
-        busy.ToggleProcessing();
-        throw;
-    }
-    busy.ToggleProcessing();
+void RunAfdCommand(platform::Platform& platform, AirportDialog& dialog, AfdCommand command,
+                   const std::string& fsFolderText, AfdWork& work) {
+    RunBody(platform, dialog, command, fsFolderText, work);
 }
 
 }  // namespace facility

@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <vector>
 
+#include "win/Com.h"
+#include "win/SystemFunction.h"
 #include "win/WinApi.h"
-
-#include <shellapi.h>
 
 namespace platform {
 namespace {
@@ -210,7 +210,13 @@ int Win32Platform::ShowMessage(const std::string& text, const std::string& capti
 
 intptr_t Win32Platform::OpenProgram(const std::string& file, const std::string& parameters,
                                     const std::string& directory) {
-    const HINSTANCE result = ShellExecuteA(
+    // The shell is loaded on first use, not at start-up; without it nothing starts (0 is one of
+    // ShellExecuteA's failures).
+    using ShellExecuteFunction = HINSTANCE WINAPI(HWND, LPCSTR, LPCSTR, LPCSTR, LPCSTR, INT);
+    auto* shellExecute = win::SystemFunction<ShellExecuteFunction>("shell32.dll", "ShellExecuteA");
+    if (shellExecute == nullptr || !win::InitializeCom())
+        return 0;
+    const HINSTANCE result = shellExecute(
         nullptr, "open", file.c_str(), parameters.empty() ? nullptr : parameters.c_str(),
         directory.empty() ? nullptr : directory.c_str(), SW_SHOWNORMAL);
     return reinterpret_cast<intptr_t>(result);
