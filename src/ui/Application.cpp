@@ -16,7 +16,8 @@ Application& Application::Instance() {
 }
 
 void Application::Initialize() {
-    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
+    // Only the classes the forms use: button, edit, static and list box.
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
     window_.FormToActivate = [this] { return FormToActivate(); };
     // As the close box of the main form does, so that its close query decides.
