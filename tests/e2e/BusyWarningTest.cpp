@@ -57,7 +57,8 @@ TEST_F(BusyWarningTest, QuestionBackInFrontOfTheMainWindow) {
                Depth(tool.Id(), question->window) < Depth(tool.Id(), main.window);
     })) << "the question lies behind the main window; in z-order: "
         << DescribeTopWindows(tool.Id());
-    EXPECT_EQ(FocusOf(main.window).active, question->window) << "the question is not active";
+    EXPECT_TRUE(WaitUntil([&] { return FocusOf(main.window).active == question->window; }))
+        << "the active window is " << DescribeWindow(FocusOf(main.window).active);
     EXPECT_EQ(GetWindow(question->window, GW_OWNER), nullptr);
 
     // The command goes on when the question is answered.
