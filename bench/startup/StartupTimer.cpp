@@ -31,8 +31,8 @@ BOOL CALLBACK FindVisibleWindow(HWND window, LPARAM param) {
     DWORD processId = 0;
     GetWindowThreadProcessId(window, &processId);
     RECT rect{};
-    if (processId == search->processId && IsWindowVisible(window) &&
-        GetWindowRect(window, &rect) && rect.right > rect.left && rect.bottom > rect.top) {
+    if (processId == search->processId && IsWindowVisible(window) && GetWindowRect(window, &rect) &&
+        rect.right > rect.left && rect.bottom > rect.top) {
         search->found = true;
         return FALSE;
     }
