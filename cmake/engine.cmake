@@ -12,6 +12,7 @@ add_library(engine STATIC
   src/scenery/LocalPath.cpp
   src/scenery/Scenery.cpp
   src/scenery/SceneryData.cpp
+  src/shell/BusyBracket.cpp
   src/shell/PathTrim.cpp
   src/shell/Registry.cpp
   src/ui/ExceptionMessage.cpp

@@ -3,7 +3,6 @@
 # is the release, and what the end-to-end tests and benchmarks run; the same sources also build
 # with the x86_64 toolchain, which is neither shipped nor tested.
 add_executable(Velport5Tool WIN32
-  src/facility/AfdClick.cpp
   src/facility/Unit2.cpp
   src/platform/Win32Platform.cpp
   src/shell/install_main.cpp
@@ -12,6 +11,7 @@ add_executable(Velport5Tool WIN32
   src/shell/Unit1.cpp
   src/shell/Unit3.cpp
   src/ui/Application.cpp
+  src/ui/ApplicationWindow.cpp
   src/ui/Button.cpp
   src/ui/CheckBox.cpp
   src/ui/CheckListBox.cpp
@@ -21,15 +21,18 @@ add_executable(Velport5Tool WIN32
   src/ui/Form.cpp
   src/ui/GroupBox.cpp
   src/ui/Label.cpp
+  src/ui/MessageBoxFront.cpp
   src/ui/Panel.cpp
   src/ui/Window.cpp
+  src/win/Com.cpp
+  src/win/SystemFunction.cpp
   resources/Velport5Tool.rc
 )
 # Windows XP API level: the headers then declare nothing that XP lacks, so a call of a later
 # function fails to compile, and structures such as NONCLIENTMETRICS have the size XP accepts.
 target_compile_definitions(Velport5Tool PRIVATE _WIN32_WINNT=0x0501 WINVER=0x0501)
 target_link_libraries(Velport5Tool PRIVATE
-  engine user32 gdi32 comctl32 shell32 shlwapi ole32 advapi32)
+  engine user32 gdi32 comctl32 advapi32)
 # Release builds are optimised for size: each function and object in its own section, the
 # unused ones dropped at link time, symbols stripped.
 set(velport_release $<CONFIG:Release,MinSizeRel>)

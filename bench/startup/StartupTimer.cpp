@@ -1,6 +1,7 @@
-// Measures the time from CreateProcess to the first visible top-level window, for the program
-// and for a minimal one-window program, taken in turns in the same run, and prints the ratio of
-// the medians.
+// Measures the time from CreateProcess to the first visible top-level window that has a size
+// (a window of no size, such as the program's application window, cannot be seen), for the
+// program and for a minimal one-window program, taken in turns in the same run, and prints the
+// ratio of the medians.
 //
 //   StartupTimer.exe TOOL.exe MINIMAL.exe [RUNS]
 //
@@ -29,7 +30,9 @@ BOOL CALLBACK FindVisibleWindow(HWND window, LPARAM param) {
     auto* search = reinterpret_cast<Search*>(param);
     DWORD processId = 0;
     GetWindowThreadProcessId(window, &processId);
-    if (processId == search->processId && IsWindowVisible(window)) {
+    RECT rect{};
+    if (processId == search->processId && IsWindowVisible(window) && GetWindowRect(window, &rect) &&
+        rect.right > rect.left && rect.bottom > rect.top) {
         search->found = true;
         return FALSE;
     }

@@ -134,18 +134,11 @@ std::string AfdArguments(const AfdWork& work, AfdCommand command) {
     return arguments;
 }
 
-void RunAfdCommand(platform::Platform& platform, AirportDialog& dialog, BusyState& busy,
-                   AfdCommand command, const std::string& fsFolderText, AfdWork& work) {
+void RunAfdCommand(platform::Platform& platform, AirportDialog& dialog, AfdCommand command,
+                   const std::string& fsFolderText, AfdWork& work) {
     // Every file call waits out a short hold by another program.
     files::RetryingPlatform patient(platform);
-    busy.ToggleProcessing();
-    try {
-        RunBody(patient, dialog, command, fsFolderText, work);
-    } catch (...) {
-        busy.ToggleProcessing();
-        throw;
-    }
-    busy.ToggleProcessing();
+    RunBody(patient, dialog, command, fsFolderText, work);
 }
 
 }  // namespace facility

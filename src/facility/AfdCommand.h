@@ -21,26 +21,17 @@ class AirportDialog {
     virtual int ShowModal(AfdWork& work) = 0;
 };
 
-// The main window's busy state.
-class BusyState {
-  public:
-    virtual ~BusyState() = default;
-    // Inverts the busy state; calls come in pairs around a command.
-    virtual void ToggleProcessing() = 0;
-};
-
 // The installer's file name; it lies in the program's own folder.
 inline constexpr const char* kInstallerName = "AFInstaller.exe";
 
 // The data files of the ticked airports, in list order, joined by single blanks ("" when none).
 std::string AfdArguments(const AfdWork& work, AfdCommand command);
 
-// The whole click handler of the command's button between and including its two
-// ToggleProcessing calls: dialog, question, backups, installer start and every message box.
-// `fsFolderText` is the FS2002 folder as the edit box holds it. Failures are told to the user
-// here. An exception from the platform or the dialog still gets the second ToggleProcessing and
-// then propagates to the caller.
-void RunAfdCommand(platform::Platform& platform, AirportDialog& dialog, BusyState& busy,
-                   AfdCommand command, const std::string& fsFolderText, AfdWork& work);
+// The command's work, which the click handler runs in the main window's busy state: dialog,
+// question, backups, installer start and every message box. `fsFolderText` is the FS2002 folder
+// as the edit box holds it. Failures are told to the user here; an exception from the platform
+// or the dialog propagates to the caller.
+void RunAfdCommand(platform::Platform& platform, AirportDialog& dialog, AfdCommand command,
+                   const std::string& fsFolderText, AfdWork& work);
 
 }  // namespace facility

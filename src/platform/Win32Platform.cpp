@@ -4,9 +4,9 @@
 #include <memory>
 #include <vector>
 
-#include "ui/WinApi.h"
-
-#include <shellapi.h>
+#include "win/Com.h"
+#include "win/SystemFunction.h"
+#include "win/WinApi.h"
 
 namespace platform {
 namespace {
@@ -253,7 +253,13 @@ int Win32Platform::ShowMessage(const std::string& text, const std::string& capti
 
 intptr_t Win32Platform::OpenProgram(const std::string& file, const std::string& parameters,
                                     const std::string& directory) {
-    const HINSTANCE result = ShellExecuteA(
+    // The shell is loaded on first use, not at start-up; without it nothing starts (0 is one of
+    // ShellExecuteA's failures).
+    using ShellExecuteFunction = HINSTANCE WINAPI(HWND, LPCSTR, LPCSTR, LPCSTR, LPCSTR, INT);
+    auto* shellExecute = win::SystemFunction<ShellExecuteFunction>("shell32.dll", "ShellExecuteA");
+    if (shellExecute == nullptr || !win::InitializeCom())
+        return 0;
+    const HINSTANCE result = shellExecute(
         nullptr, "open", file.c_str(), parameters.empty() ? nullptr : parameters.c_str(),
         directory.empty() ? nullptr : directory.c_str(), SW_SHOWNORMAL);
     return reinterpret_cast<intptr_t>(result);

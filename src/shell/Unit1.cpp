@@ -2,13 +2,16 @@
 
 #include <initializer_list>
 
-#include "facility/AfdClick.h"
+#include "facility/AfdCommand.h"
+#include "facility/AfdWork.h"
+#include "facility/Unit2.h"
 #include "scenery/Scenery.h"
 #include "scenery/SceneryData.h"
 #include "shell/Registry.h"
 #include "shell/Selectfolder.h"
 #include "shell/Unit3.h"
 #include "ui/Application.h"
+#include "ui/MessageBoxFront.h"
 
 TMainF* MainF = nullptr;
 
@@ -90,6 +93,11 @@ TMainF::TMainF(platform::Platform& platform)
 }
 
 TMainF::~TMainF() {
+    // The dialogs go before the window that owns them.
+    Form3 = nullptr;
+    Form2 = nullptr;
+    form3_.reset();
+    form2_.reset();
     if (MutexHandle != nullptr)
         CloseHandle(MutexHandle);
 }
@@ -115,6 +123,9 @@ void TMainF::FormCloseQuery(bool& CanClose) {
     if (Processing) {
         platform_.ShowMessage(kBusy, "Warning", mb::kOk | mb::kIconWarning);
         CanClose = false;
+        // The close box brought this window in front: the box that the running command waits
+        // on must not stay hidden behind it.
+        ui::BringMessageBoxToFront();
     }
 }
 
@@ -123,7 +134,7 @@ void TMainF::Button_EndClick() {
 }
 
 void TMainF::Button_SupportClick() {
-    RunBusy([] { Form3->ShowModal(); });
+    RunBusy(Button_Support, [this] { SupportWindow().ShowModal(); });
 }
 
 void TMainF::Button_Browse2Click() {
@@ -131,6 +142,7 @@ void TMainF::Button_Browse2Click() {
     const std::string folder = shell::SelectFolder(Handle(), kBrowsePrompt);
     if (!folder.empty())
         Edit_FS2002.SetText(folder);
+    FocusControl(Button_Browse2.Handle());
 }
 
 void TMainF::Edit_FS2002Change() {
@@ -138,25 +150,31 @@ void TMainF::Edit_FS2002Change() {
 }
 
 void TMainF::Button_ScnAdd2Click() {
-    RunBusy([this] {
+    RunBusy(Button_ScnAdd2, [this] {
         scenery::RunRegisterScenery(platform_, scenery::ProcessSceneryState(), Edit_FS2002.Text(),
                                     AddonPath);
     });
 }
 
 void TMainF::Button_ScnDel2Click() {
-    RunBusy([this] {
+    RunBusy(Button_ScnDel2, [this] {
         scenery::RunDeleteScenery(platform_, scenery::ProcessSceneryState(), Edit_FS2002.Text(),
                                   AddonPath);
     });
 }
 
 void TMainF::Button_AfdAdd2Click() {
-    RunAfdClick(*this, facility::AfdCommand::Register);
+    RunBusy(Button_AfdAdd2, [this] {
+        facility::RunAfdCommand(platform_, AirportDialog(), facility::AfdCommand::Register,
+                                Edit_FS2002.Text(), facility::ProcessAfdWork());
+    });
 }
 
 void TMainF::Button_AfdRes2Click() {
-    RunAfdClick(*this, facility::AfdCommand::Restore);
+    RunBusy(Button_AfdRes2, [this] {
+        facility::RunAfdCommand(platform_, AirportDialog(), facility::AfdCommand::Restore,
+                                Edit_FS2002.Text(), facility::ProcessAfdWork());
+    });
 }
 
 void TMainF::ToggleProcessing() {
@@ -175,14 +193,28 @@ void TMainF::ToggleProcessing() {
     ui::Application::Instance().ProcessMessages();
 }
 
-void TMainF::RunBusy(const std::function<void()>& command) {
-    ToggleProcessing();
-    try {
-        command();
-    } catch (...) {
-        ui::Application::Instance().HandleException();
+void TMainF::RunBusy(ui::Button& starter, const std::function<void()>& command) {
+    // Disabling the focused button took the focus away from it.
+    shell::RunBusy(*this, command, [] { ui::Application::Instance().HandleException(); });
+    FocusControl(starter.Handle());
+}
+
+TForm2& TMainF::AirportDialog() {
+    if (!form2_) {
+        form2_ = std::make_unique<TForm2>(*this);
+        Form2 = form2_.get();
     }
-    ToggleProcessing();
+    return *form2_;
+}
+
+TForm3& TMainF::SupportWindow() {
+    // AddonPath was read at start-up and never changes, so the window shows what it would have
+    // shown had it been created then.
+    if (!form3_) {
+        form3_ = std::make_unique<TForm3>(*this, AddonPath);
+        Form3 = form3_.get();
+    }
+    return *form3_;
 }
 
 void TMainF::EnableCommandButtons(bool enabled) {

@@ -3,15 +3,20 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 #include <string>
 
 #include "platform/Platform.h"
+#include "shell/BusyBracket.h"
 #include "ui/Button.h"
 #include "ui/Edit.h"
 #include "ui/Form.h"
 #include "ui/GroupBox.h"
 
-class TMainF : public ui::Form {
+class TForm2;
+class TForm3;
+
+class TMainF : public ui::Form, private shell::BusyState {
   public:
     // Makes the program's folder the working directory and reads the two folders from the
     // registry. When the add-on folder is not found it tells the user and requests the end of
@@ -43,7 +48,7 @@ class TMainF : public ui::Form {
     // Inverts Processing and the enabled state of the shell controls, and of the command
     // buttons when the edit box is not empty; then lets pending messages be processed so the
     // controls repaint. Called in pairs: the first makes the program busy, the second idle.
-    void ToggleProcessing();
+    void ToggleProcessing() override;
 
     platform::Platform& Platform() { return platform_; }
 
@@ -59,12 +64,19 @@ class TMainF : public ui::Form {
     void Button_AfdRes2Click();
 
   private:
-    // Runs `command` between the two ToggleProcessing calls. An exception that leaves it is
-    // shown in the application's error box, and the program still becomes idle again.
-    void RunBusy(const std::function<void()>& command);
+    // Runs `command` in the busy bracket; an exception that leaves it is shown in the
+    // application's error box before the program becomes idle again. Afterwards the keyboard
+    // focus is back on `starter`, the button that started the command.
+    void RunBusy(ui::Button& starter, const std::function<void()>& command);
     void EnableCommandButtons(bool enabled);
 
+    // The two dialogs, created when first shown; they set Form2 and Form3.
+    TForm2& AirportDialog();
+    TForm3& SupportWindow();
+
     platform::Platform& platform_;
+    std::unique_ptr<TForm2> form2_;
+    std::unique_ptr<TForm3> form3_;
 };
 
 // The main window, set by the program entry.

@@ -17,7 +17,7 @@ constexpr ui::ControlSpec kPanel1      = { 16, 96, 497, 33, ""};
 
 }  // namespace
 
-TForm3::TForm3(TMainF& owner)
+TForm3::TForm3(ui::Form& owner, const std::string& addonPath)
     : ui::Form(kForm3, &owner),
       Button_OK(*this, kButton_OK),
       GroupBox1(*this, kGroupBox1),
@@ -26,7 +26,7 @@ TForm3::TForm3(TMainF& owner)
     Button_OK.OnClick = [this] { Button_OKClick(); };
     Edit_Addons.SetEnabled(false);
     Edit_Addons.SetTabStop(false);
-    Edit_Addons.SetText(owner.AddonPath);
+    Edit_Addons.SetText(addonPath);
 }
 
 void TForm3::Button_OKClick() {

@@ -2,7 +2,8 @@
 // asking for support.
 #pragma once
 
-#include "shell/Unit1.h"
+#include <string>
+
 #include "ui/Button.h"
 #include "ui/Edit.h"
 #include "ui/Form.h"
@@ -11,8 +12,9 @@
 
 class TForm3 : public ui::Form {
   public:
-    // Copies the owner's AddonPath, which must be filled already; it is not read again.
-    explicit TForm3(TMainF& owner);
+    // Shows `addonPath`, the main window's AddonPath, copied once; `owner` is disabled while
+    // the window is shown.
+    TForm3(ui::Form& owner, const std::string& addonPath);
 
     // Controls, in tab order within their parent.
     ui::Button Button_OK;

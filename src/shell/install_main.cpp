@@ -1,8 +1,7 @@
-// The program entry: creates the three windows, hidden, and runs the message loop.
+// The program entry: creates the main window, hidden, and runs the message loop. The airport
+// selection dialog and the support window are created when first shown.
 
-#include "ui/WinApi.h"
-
-#include <objbase.h>
+#include "win/WinApi.h"
 
 #include <memory>
 
@@ -15,8 +14,6 @@
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     // No DLL is to be loaded from the working directory.
     SetDllDirectoryA("");
-    // The folder browser needs COM on the user-interface thread.
-    const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
 
     platform::Win32Platform platform;
     ui::Application& application = ui::Application::Instance();
@@ -28,27 +25,13 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
         auto mainF = std::make_unique<TMainF>(platform);
         MainF = mainF.get();
 
-        // The airport selection dialog, between the main window and the support window.
-        auto form2 = std::make_unique<TForm2>(*mainF);
-        Form2 = form2.get();
-
-        // Last: the support window copies MainF's AddonPath.
-        auto form3 = std::make_unique<TForm3>(*mainF);
-        Form3 = form3.get();
-
         application.Run();
 
-        Form3 = nullptr;
-        Form2 = nullptr;
         MainF = nullptr;
     } catch (...) {
-        Form3 = nullptr;
-        Form2 = nullptr;
         MainF = nullptr;
         application.HandleException();
     }
-
-    if (SUCCEEDED(com))
-        CoUninitialize();
+    application.Finish();
     return 0;
 }

@@ -16,13 +16,32 @@ Application& Application::Instance() {
 }
 
 void Application::Initialize() {
-    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
+    // Only the classes the forms use: button, edit, static and list box.
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
+    window_.FormToActivate = [this] { return FormToActivate(); };
+    // As the close box of the main form does, so that its close query decides.
+    window_.OnClose = [this] {
+        if (Form* main = MainForm())
+            PostMessageA(main->Handle(), WM_CLOSE, 0, 0);
+    };
+    window_.Create(title_);
+}
+
+void Application::Finish() {
+    window_.Destroy();
+}
+
+void Application::SetTitle(const std::string& title) {
+    title_ = title;
+    window_.SetTitle(title);
 }
 
 void Application::Run() {
-    if (Form* main = MainForm())
+    if (Form* main = MainForm()) {
         main->Show();
+        window_.Show();
+    }
     while (!terminated_)
         HandleMessage();
 }
@@ -85,6 +104,23 @@ void Application::AddForm(Form* form) {
 
 void Application::RemoveForm(Form* form) {
     forms_.erase(std::remove(forms_.begin(), forms_.end(), form), forms_.end());
+    if (activeForm_ == form)
+        activeForm_ = nullptr;
+}
+
+void Application::FormActivated(Form* form) {
+    activeForm_ = form;
+}
+
+HWND Application::FormToActivate() const {
+    const auto canTake = [](const Form* form) { return form->Visible() && form->Enabled(); };
+    if (activeForm_ != nullptr && canTake(activeForm_))
+        return activeForm_->Handle();
+    for (auto it = forms_.rbegin(); it != forms_.rend(); ++it) {
+        if (canTake(*it))
+            return (*it)->Handle();
+    }
+    return nullptr;
 }
 
 bool Application::IsForm(HWND hwnd) const {

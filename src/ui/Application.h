@@ -1,11 +1,12 @@
-// The application object: the message loop, processing of pending messages, the quit request
-// and the error box in which an exception's message is shown.
+// The application object: the application window, the message loop, processing of pending
+// messages, the quit request and the error box in which an exception's message is shown.
 #pragma once
 
 #include <string>
 #include <vector>
 
-#include "ui/WinApi.h"
+#include "ui/ApplicationWindow.h"
+#include "win/WinApi.h"
 
 namespace ui {
 
@@ -15,12 +16,18 @@ class Application {
   public:
     static Application& Instance();
 
-    // Registers the common controls (visual styles come from the manifest).
+    // Registers the common controls (visual styles come from the manifest) and creates the
+    // application window.
     void Initialize();
+    // Destroys the application window; call after the forms are gone.
+    void Finish();
 
-    // Caption of the error box.
-    void SetTitle(const std::string& title) { title_ = title; }
+    // The title of the application window, and so of the program's taskbar entry, and the
+    // caption of the error box.
+    void SetTitle(const std::string& title);
     const std::string& Title() const { return title_; }
+    // The application window, owner of the main form; null before Initialize.
+    HWND Handle() const { return window_.Handle(); }
 
     // The first form created; closing it ends the program.
     Form* MainForm() const { return forms_.empty() ? nullptr : forms_.front(); }
@@ -45,17 +52,23 @@ class Application {
     // Shows the exception being handled. Call only inside a catch block.
     void HandleException();
 
-    // Kept by Form: the live forms, in order of creation.
+    // Kept by Form: the live forms, in order of creation, and the one last activated.
     void AddForm(Form* form);
     void RemoveForm(Form* form);
+    void FormActivated(Form* form);
 
   private:
     Application() = default;
     bool ProcessMessage();
     bool IsForm(HWND hwnd) const;
+    // The form an activation of the application window goes to: the last activated one while it
+    // can take it, else the newest visible and enabled one (an open dialog before the main form).
+    HWND FormToActivate() const;
 
     std::string title_;
+    ApplicationWindow window_;
     std::vector<Form*> forms_;
+    Form* activeForm_ = nullptr;
     bool terminated_ = false;
 };
 

@@ -1,4 +1,5 @@
-// A push button. It is never the form's default or cancel button.
+// A push button. It is never the form's default or cancel button: Enter and the space bar press
+// it while it has the keyboard focus, as in any Windows dialog, and Enter elsewhere does not.
 #pragma once
 
 #include <functional>
@@ -15,6 +16,7 @@ class Button : public Control {
     std::function<void()> OnClick;
 
   protected:
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     std::optional<LRESULT> HandleReflected(UINT message, WPARAM wParam, LPARAM lParam) override;
 };
 

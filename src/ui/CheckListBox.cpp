@@ -106,13 +106,19 @@ LRESULT CheckListBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
                 RaiseClick();
             return result;
         }
-        case WM_CHAR:
+        case WM_CHAR: {
             if (wParam == ' ') {
                 if (Enabled() && ItemIndex() >= 0)
                     Toggle(ItemIndex());
                 return 0;
             }
-            break;
+            // A letter selects the next item that starts with it.
+            const int before = ItemIndex();
+            const LRESULT result = CallNative(message, wParam, lParam);
+            if (ItemIndex() != before)
+                RaiseClick();
+            return result;
+        }
         default:
             break;
     }

@@ -3,7 +3,8 @@
 // What a user does and what it raises:
 //   - a click in an item's check box toggles that item and raises OnClick;
 //   - a click on an item's text selects the item and raises OnClick;
-//   - moving the selection with the keyboard raises OnClick;
+//   - moving the selection with the keyboard (arrow keys, Home, End, pages, a letter) raises
+//     OnClick;
 //   - the space bar toggles the selected item and raises nothing.
 // Setting check states or the selected item from code raises nothing.
 //

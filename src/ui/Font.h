@@ -1,7 +1,7 @@
 // The font of all the program's windows.
 #pragma once
 
-#include "ui/WinApi.h"
+#include "win/WinApi.h"
 
 namespace ui {
 

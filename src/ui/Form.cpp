@@ -33,7 +33,8 @@ void Form::RegisterClassOnce(const char* className) {
     registered.insert(className);
 }
 
-Form::Form(const FormSpec& spec, Form* owner) : owner_(owner ? owner->Handle() : nullptr) {
+Form::Form(const FormSpec& spec, Form* owner)
+    : owner_(owner ? owner->Handle() : Application::Instance().Handle()) {
     RegisterClassOnce(spec.className);
     DWORD style = WS_CAPTION | WS_SYSMENU;
     DWORD exStyle = WS_EX_CONTROLPARENT;
@@ -148,6 +149,14 @@ void Form::RestoreFocus() {
     SetFocus(first != nullptr ? first : hwnd_);
 }
 
+void Form::FocusControl(HWND control) {
+    if (control == nullptr || !IsChild(hwnd_, control))
+        return;
+    lastFocus_ = control;
+    if (GetActiveWindow() == hwnd_)
+        RestoreFocus();
+}
+
 LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     if (const auto result = Control::ReflectToChild(message, wParam, lParam))
         return *result;
@@ -162,8 +171,10 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                 const HWND focus = GetFocus();
                 if (focus != nullptr && IsChild(hwnd_, focus))
                     lastFocus_ = focus;
-            } else if (HIWORD(wParam) == 0) {  // not minimized
-                RestoreFocus();
+            } else {
+                Application::Instance().FormActivated(this);
+                if (HIWORD(wParam) == 0)  // not minimized
+                    RestoreFocus();
             }
             return 0;
         default:

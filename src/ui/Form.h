@@ -31,7 +31,8 @@ inline constexpr int kModalCancel = 2;  // also the close box
 class Form : public Window {
   public:
     // `owner` is the window the form stays in front of, and which a modal showing disables;
-    // null for the main window. The first form created becomes the application's main form.
+    // null for the main window, which the application window owns instead. The first form
+    // created becomes the application's main form.
     Form(const FormSpec& spec, Form* owner);
     ~Form() override;
 
@@ -46,6 +47,10 @@ class Form : public Window {
     int ShowModal();
     int ModalResult() const { return modalResult_; }
     void SetModalResult(int result) { modalResult_ = result; }
+
+    // Gives the keyboard focus to `control`, a control of this form: now when the form is the
+    // active window, else when it is next activated.
+    void FocusControl(HWND control);
 
     // Asks to close the form, as the close box does: ends a modal showing with kModalCancel;
     // otherwise, if OnCloseQuery allows it, ends the application (main form) or hides the form.

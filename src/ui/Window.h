@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "ui/WinApi.h"
+#include "win/WinApi.h"
 
 namespace ui {
 

@@ -1,5 +1,6 @@
 // The enabled state of the main window's eight controls: the command buttons follow the edit
-// box's text while idle; every command disables all eight while it runs and restores them.
+// box's text while idle; every command disables all eight while it runs and restores them, and
+// gives the keyboard focus back to the button that started it.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -8,6 +9,7 @@
 #include <vector>
 
 #include "ToolTest.h"
+#include "driver/Keyboard.h"
 #include "driver/Wait.h"
 #include "driver/Windows.h"
 
@@ -164,6 +166,8 @@ TEST_P(CommandStateTest, RestoredAfterCommand) {
     }
     EXPECT_TRUE(WaitStates(main, before));
     EXPECT_TRUE(IsEnabled(main.window));
+    // A keyboard user goes on from the button that started the command.
+    EXPECT_TRUE(WaitForFocus(main.window, main.*c.button));
     EXPECT_EQ(main.EditText(), text);
     EXPECT_TRUE(NoMessageBox(tool));
     EXPECT_TRUE(tool.Running());

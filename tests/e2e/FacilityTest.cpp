@@ -128,10 +128,13 @@ struct AirportDialog {
         PostMessageA(list, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
     }
     // The space bar pressed while the list has the focus.
-    void PressSpace() const {
-        // The program's message loop translates the key into its WM_CHAR, as for a keyboard.
-        PostMessageA(list, WM_KEYDOWN, VK_SPACE, 0x00390001);
-        PostMessageA(list, WM_KEYUP, VK_SPACE, 0xC0390001);
+    void PressSpace() const { PressKey(VK_SPACE); }
+    // A key pressed while the list has the focus: the program's message loop translates it into
+    // its WM_CHAR, as for a keyboard.
+    void PressKey(WORD virtualKey) const {
+        const LPARAM scan = static_cast<LPARAM>(MapVirtualKeyA(virtualKey, MAPVK_VK_TO_VSC)) << 16;
+        PostMessageA(list, WM_KEYDOWN, virtualKey, scan | 1);
+        PostMessageA(list, WM_KEYUP, virtualKey, scan | 0xC0000001);
     }
 };
 
@@ -357,6 +360,50 @@ TEST_F(FacilityTest, AllCheckAndListFollowEachOther) {
     ASSERT_NO_FATAL_FAILURE(End(d, d.cancel));
     ASSERT_TRUE(WaitIdle(main));
     EXPECT_TRUE(NoMessageBox(*tool_));
+}
+
+// Every change of the selection by the keyboard raises the list's click event, by a letter key
+// as by an arrow key; the space bar toggles without it. The event shows in " All Check", which
+// the click brings up to date.
+TEST_F(FacilityTest, KeyboardSelectionRaisesTheClickEvent) {
+    MainWindow main;
+    ASSERT_NO_FATAL_FAILURE(Start(main));
+    AirportDialog d;
+    ASSERT_NO_FATAL_FAILURE(OpenDialog(main, main.afdAdd, kRegisterPrompt, d));
+    ASSERT_NO_FATAL_FAILURE(ClickAll(d, true));
+    d.ClickItem(0, false);
+    ASSERT_TRUE(WaitUntil([&] { return d.Selected() == 0; }));
+
+    struct Move {
+        const char* key;
+        WORD virtualKey;
+        int selected;  // the item the key selects
+    };
+    // "R" moves to the next item that starts with it, "RJBD - Nanki-Shirahama".
+    const Move moves[] = {{"R", 'R', 1}, {"Down", VK_DOWN, 2}, {"End", VK_END, 4}};
+    for (const Move& move : moves) {
+        SCOPED_TRACE(move.key);
+        // The space bar unticks the selected item and leaves " All Check" checked.
+        const int before = d.Selected();
+        d.PressSpace();
+        ASSERT_TRUE(WaitUntil([&] { return d.Ticks()[before] == '0'; }));
+        EXPECT_TRUE(d.AllChecked());
+
+        d.PressKey(move.virtualKey);
+        ASSERT_TRUE(WaitUntil([&] { return d.Selected() == move.selected; }));
+        EXPECT_TRUE(WaitUntil([&] { return !d.AllChecked(); }))
+            << "the selection moved without the click event";
+
+        // Ticked again by its check box (a click), all five are ticked and " All Check" follows.
+        d.ClickItem(before, true);
+        ASSERT_TRUE(WaitUntil([&] { return d.AllChecked(); }));
+        EXPECT_EQ(d.Ticks(), "11111");
+        d.ClickItem(move.selected, false);
+        ASSERT_TRUE(WaitUntil([&] { return d.Selected() == move.selected; }));
+    }
+
+    ASSERT_NO_FATAL_FAILURE(End(d, d.cancel));
+    ASSERT_TRUE(WaitIdle(main));
 }
 
 // Register with all five airports, then restore with two: the installer is started from the

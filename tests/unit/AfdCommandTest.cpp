@@ -49,15 +49,6 @@ class ScriptedDialog : public facility::AirportDialog {
     std::vector<std::string>& log_;
 };
 
-class LoggingBusy : public facility::BusyState {
-  public:
-    LoggingBusy(std::vector<std::string>& log) : log_(log) {}
-    void ToggleProcessing() override { log_.push_back("toggle"); }
-
-  private:
-    std::vector<std::string>& log_;
-};
-
 class AfdCommandTest : public ::testing::Test {
   protected:
     AfdCommandTest() {
@@ -67,7 +58,7 @@ class AfdCommandTest : public ::testing::Test {
     }
 
     void Run(AfdCommand command, const std::string& folder = kFs) {
-        facility::RunAfdCommand(fs, dialog, busy, command, folder, work);
+        facility::RunAfdCommand(fs, dialog, command, folder, work);
     }
 
     static std::array<uint8_t, 5> Ticks(std::initializer_list<int> indexes) {
@@ -75,14 +66,6 @@ class AfdCommandTest : public ::testing::Test {
         for (int i : indexes)
             ticks[i] = 1;
         return ticks;
-    }
-
-    // The bracket: exactly one ToggleProcessing first and one last, none in between.
-    void ExpectBracket() const {
-        ASSERT_GE(log.size(), 2u);
-        EXPECT_EQ(log.front(), "toggle");
-        EXPECT_EQ(log.back(), "toggle");
-        EXPECT_EQ(std::count(log.begin(), log.end(), "toggle"), 2);
     }
 
     void ExpectOnlyBox(const std::string& text, const std::string& caption, unsigned style) const {
@@ -96,7 +79,6 @@ class AfdCommandTest : public ::testing::Test {
     fake::FakePlatform fs;
     std::vector<std::string> log;
     ScriptedDialog dialog{log};
-    LoggingBusy busy{log};
     AfdWork work;
 };
 
@@ -135,7 +117,6 @@ TEST_P(AfdArgumentTest, StartsInstallerFromProgramFolderWithTickedFiles) {
               reg ? "May I register the AFCAD file?" : "May I restore the AFCAD file?");
     EXPECT_EQ(fs.transcript()[0].caption, "Question");
     EXPECT_EQ(fs.transcript()[0].style, mb::kYesNo | mb::kIconQuestion);
-    ExpectBracket();
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -231,7 +212,6 @@ TEST_P(AfdStopTest, ChangesNothingAndStartsNothing) {
                                      : "There was no restored AFCAD file.";
         ExpectOnlyBox(text, "Warning", mb::kOk | mb::kIconWarning);
     }
-    ExpectBracket();
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -274,17 +254,15 @@ TEST_F(AfdCommandTest, MissingBglStopsWithNotFoundError) {
             platform.AddFolder(kBgl);
         std::vector<std::string> calls;
         ScriptedDialog dlg(calls);
-        LoggingBusy bsy(calls);
         dlg.ticks = Ticks({0});
         platform.AnswerYes();
-        facility::RunAfdCommand(platform, dlg, bsy, c.command, kFs, work);
+        facility::RunAfdCommand(platform, dlg, c.command, kFs, work);
         ASSERT_EQ(platform.transcript().size(), 2u);
         EXPECT_EQ(platform.transcript()[1].text, c.text);
         EXPECT_EQ(platform.transcript()[1].caption, "Error");
         EXPECT_EQ(platform.transcript()[1].style, mb::kOk | mb::kIconError);
         EXPECT_TRUE(platform.calls().empty());
         EXPECT_TRUE(platform.started().empty());
-        EXPECT_EQ(std::count(calls.begin(), calls.end(), "toggle"), 2);
     }
 }
 
@@ -365,7 +343,6 @@ TEST_P(AfdCopyFailureTest, ShowsCopyErrorAndStartsNothing) {
                   "Error", mb::kOk | mb::kIconError);
     EXPECT_TRUE(fs.started().empty());
     EXPECT_EQ(fs.Bytes(kBgl), "stock bgl");
-    ExpectBracket();
 
     // A first backup that could not be made leaves no remnant that would later pass for one,
     // and an older backup stays whole.
@@ -433,7 +410,7 @@ TEST_F(AfdCommandTest, ShortHoldsScannersAndProtectedFoldersOnlySlowItDown) {
         c.arrange(fresh);
         fresh.AnswerYes();
         dialog.ticks = Ticks({0});
-        facility::RunAfdCommand(fresh, dialog, busy, AfdCommand::Register, kFs, work);
+        facility::RunAfdCommand(fresh, dialog, AfdCommand::Register, kFs, work);
         EXPECT_EQ(fresh.transcript().back().caption, "Completed");
         EXPECT_EQ(fresh.Bytes(kOrg), "stock bgl");
         EXPECT_EQ(fresh.Bytes(kBak), "stock bgl");
@@ -494,7 +471,6 @@ TEST_F(AfdCommandTest, FailedStartShowsStartErrorAndKeepsBackups) {
         EXPECT_TRUE(fs.started().empty());
         EXPECT_EQ(fs.Bytes(kOrg), "stock bgl");
         EXPECT_EQ(fs.Bytes(kBak), "stock bgl");
-        ExpectBracket();
     }
 }
 
@@ -557,14 +533,11 @@ TEST_F(AfdCommandTest, FolderTooLongForThePathsStopsBeforeAnyFileCall) {
         platform.AddFile(folder + "\\Scenedb\\AFDFILES\\scenery\\japanafd.bgl", "long");
         std::vector<std::string> calls;
         ScriptedDialog dlg(calls);
-        LoggingBusy bsy(calls);
         dlg.ticks = Ticks({0});
         platform.Answer({mb::kIdYes, mb::kIdYes});
-        facility::RunAfdCommand(platform, dlg, bsy, AfdCommand::Register, folder + c.trailing,
-                                work);
-        facility::RunAfdCommand(platform, dlg, bsy, AfdCommand::Restore, folder + c.trailing, work);
+        facility::RunAfdCommand(platform, dlg, AfdCommand::Register, folder + c.trailing, work);
+        facility::RunAfdCommand(platform, dlg, AfdCommand::Restore, folder + c.trailing, work);
         ASSERT_EQ(platform.transcript().size(), 4u);
-        EXPECT_EQ(std::count(calls.begin(), calls.end(), "toggle"), 4);
         if (c.fits) {
             EXPECT_EQ(platform.transcript()[1].caption, "Completed");
             EXPECT_EQ(platform.started().size(), 2u);
@@ -583,21 +556,19 @@ TEST_F(AfdCommandTest, FolderTooLongForThePathsStopsBeforeAnyFileCall) {
     }
 }
 
-// --- The bracket when something unexpected escapes ---
+// --- Order, and something unexpected ---
 
-TEST_F(AfdCommandTest, ExceptionStillEndsTheBusyState) {
+TEST_F(AfdCommandTest, DialogFailureReachesTheCaller) {
     dialog.throws = true;
     EXPECT_THROW(Run(AfdCommand::Register), std::runtime_error);
-    ExpectBracket();
     EXPECT_TRUE(fs.transcript().empty());
 }
 
-TEST_F(AfdCommandTest, BracketSurroundsEveryBox) {
+TEST_F(AfdCommandTest, DialogThenQuestionThenCompletion) {
     dialog.ticks = Ticks({0});
     fs.AnswerYes();
     Run(AfdCommand::Register);
-    EXPECT_EQ(log, (std::vector<std::string>{"toggle", "dialog", "box Question", "box Completed",
-                                             "toggle"}));
+    EXPECT_EQ(log, (std::vector<std::string>{"dialog", "box Question", "box Completed"}));
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-// <windows.h> for the program's Win32 code.
+// <windows.h> for the program's Win32 code: the platform seam, the form layer and the windows.
 //
 // The Windows headers define CopyFile, DeleteFile, MoveFile and ReplaceFile as macros, which would rename
 // the methods of platform::Platform in any file that includes both; they are removed here. Win32
