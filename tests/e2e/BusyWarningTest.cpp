@@ -44,7 +44,11 @@ TEST_F(BusyWarningTest, QuestionBackInFrontOfTheMainWindow) {
 
     // A click on the main window's close box first brings the main window to the front.
     ASSERT_TRUE(BringToFront(main.window));
-    ASSERT_LT(Depth(tool.Id(), main.window), Depth(tool.Id(), question->window));
+    // Wine may reorder the windows a moment after the call returns.
+    ASSERT_TRUE(WaitUntil([&] {
+        return Depth(tool.Id(), main.window) < Depth(tool.Id(), question->window);
+    })) << "the main window did not come to the front; in z-order: "
+        << DescribeTopWindows(tool.Id());
     PressCloseBox(main.window);
     std::optional<MessageBoxView> warning = WaitForMessageBox(tool.Id(), "Warning");
     ASSERT_TRUE(warning);
