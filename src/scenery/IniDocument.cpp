@@ -1,7 +1,5 @@
 #include "scenery/IniDocument.h"
 
-#include "files/SiblingFiles.h"
-
 #include <algorithm>
 #include <cstring>
 #include <limits>
@@ -189,10 +187,6 @@ void IniDocument::RemoveSection(const std::string& section) {
         return;
     sections_.erase(sections_.begin() + (found - sections_.data()));
     indexValid_ = false;
-}
-
-std::string IniDocument::TempPathFor(const std::string& path) {
-    return files::TempPathFor(path);
 }
 
 files::WriteResult IniDocument::Save() const {

@@ -54,9 +54,6 @@ class IniDocument {
     files::WriteResult Save() const;
 
     const std::string& path() const { return path_; }
-    // The temporary file that Save writes: scenery.TNV_TMP beside scenery.cfg, as long as the
-    // backup copy's name.
-    static std::string TempPathFor(const std::string& path);
 
   private:
     // Names and lines are views into text_ or added_: a file of a thousand areas is then two

@@ -2,6 +2,8 @@
 
 #include <stdexcept>
 
+#include "ui/ObjectWindowProc.h"
+
 namespace ui {
 namespace {
 
@@ -21,7 +23,9 @@ void ApplicationWindow::Create(const std::string& title) {
     const HINSTANCE instance = GetModuleHandleA(nullptr);
     WNDCLASSEXA wc{};
     wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = &ApplicationWindow::WindowProc;
+    // Nothing may leave a window procedure; what HandleMessage runs catches its own errors.
+    wc.lpfnWndProc = &ObjectWindowProc<ApplicationWindow, &ApplicationWindow::hwnd_,
+                                       &ApplicationWindow::HandleMessage>;
     wc.hInstance = instance;
     wc.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(1));  // the taskbar shows the program's icon
     wc.lpszClassName = kClassName;
@@ -78,28 +82,6 @@ LRESULT ApplicationWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lPa
         default:
             return DefWindowProcA(hwnd_, message, wParam, lParam);
     }
-}
-
-LRESULT CALLBACK ApplicationWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam,
-                                               LPARAM lParam) {
-    ApplicationWindow* self = nullptr;
-    if (message == WM_NCCREATE) {
-        self = static_cast<ApplicationWindow*>(
-            reinterpret_cast<const CREATESTRUCTA*>(lParam)->lpCreateParams);
-        self->hwnd_ = hwnd;
-        SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    } else {
-        self = reinterpret_cast<ApplicationWindow*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-    }
-    if (self == nullptr)
-        return DefWindowProcA(hwnd, message, wParam, lParam);
-    if (message == WM_NCDESTROY) {
-        SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
-        self->hwnd_ = nullptr;
-        return DefWindowProcA(hwnd, message, wParam, lParam);
-    }
-    // Nothing may leave a window procedure; what runs here catches its own errors.
-    return self->HandleMessage(message, wParam, lParam);
 }
 
 }  // namespace ui

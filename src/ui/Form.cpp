@@ -7,6 +7,7 @@
 #include "ui/Application.h"
 #include "ui/Control.h"
 #include "ui/Font.h"
+#include "ui/ObjectWindowProc.h"
 
 namespace ui {
 namespace {
@@ -22,7 +23,7 @@ void Form::RegisterClassOnce(const char* className) {
     const HINSTANCE instance = GetModuleHandleA(nullptr);
     WNDCLASSEXA wc{};
     wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = &Form::WindowProc;
+    wc.lpfnWndProc = &ObjectWindowProc<Form, &Form::hwnd_, &Form::DispatchMessageSafely>;
     wc.hInstance = instance;
     wc.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(1));         // the program's icon
     wc.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));  // IDC_ARROW
@@ -45,7 +46,8 @@ Form::Form(const FormSpec& spec, Form* owner)
     RECT frame{0, 0, spec.clientWidth, spec.clientHeight};
     AdjustWindowRectEx(&frame, style, FALSE, exStyle);
     font_ = CreateProgramFont(kFontHeight);
-    // WindowProc sets hwnd_ at WM_NCCREATE, so that the messages of creation reach the object.
+    // The window procedure sets hwnd_ at WM_NCCREATE, so that the messages of creation reach
+    // the object.
     CreateWindowExA(exStyle, spec.className, spec.caption, style, 0, 0, frame.right - frame.left,
                     frame.bottom - frame.top, owner_, nullptr, GetModuleHandleA(nullptr), this);
     if (hwnd_ == nullptr) {
@@ -180,25 +182,6 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         default:
             return DefWindowProcA(hwnd_, message, wParam, lParam);
     }
-}
-
-LRESULT CALLBACK Form::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    Form* self = nullptr;
-    if (message == WM_NCCREATE) {
-        self = static_cast<Form*>(reinterpret_cast<const CREATESTRUCTA*>(lParam)->lpCreateParams);
-        self->hwnd_ = hwnd;
-        SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    } else {
-        self = reinterpret_cast<Form*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-    }
-    if (self == nullptr)
-        return DefWindowProcA(hwnd, message, wParam, lParam);
-    if (message == WM_NCDESTROY) {
-        SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
-        self->hwnd_ = nullptr;
-        return DefWindowProcA(hwnd, message, wParam, lParam);
-    }
-    return self->DispatchMessageSafely(message, wParam, lParam);
 }
 
 }  // namespace ui

@@ -66,7 +66,6 @@ class Form : public Window {
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
   private:
-    static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     static void RegisterClassOnce(const char* className);
     bool CloseQuery();
     void CenterOnScreen();

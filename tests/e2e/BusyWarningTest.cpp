@@ -24,14 +24,7 @@ int Depth(uint32_t processId, HWND window) {
     return at == order.end() ? -1 : static_cast<int>(at - order.begin());
 }
 
-class BusyWarningTest : public ToolTest {
-  protected:
-    void SetUp() override {
-        ToolTest::SetUp();
-        RegisterFs2002("C:\\FS2002");
-        RegisterAddon(sandbox_.Path("Velport5"));
-    }
-};
+class BusyWarningTest : public InstalledToolTest {};
 
 TEST_F(BusyWarningTest, QuestionBackInFrontOfTheMainWindow) {
     Process& tool = StartTool();

@@ -14,17 +14,9 @@
 namespace e2e {
 namespace {
 
-constexpr char kFs2002Folder[] = "C:\\FS2002";
 const char kNoCfg[] = "There are no \"scenery.cfg\".\nThe process will be stopped.";
 
-class CloseTest : public ToolTest {
-  protected:
-    void SetUp() override {
-        ToolTest::SetUp();
-        RegisterFs2002(kFs2002Folder);
-        RegisterAddon(sandbox_.Path("Velport5"));
-    }
-};
+class CloseTest : public InstalledToolTest {};
 
 TEST_F(CloseTest, ExitEndsAtOnce) {
     Process& tool = StartTool();

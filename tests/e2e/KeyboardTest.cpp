@@ -17,14 +17,8 @@
 namespace e2e {
 namespace {
 
-class KeyboardTest : public ToolTest {
+class KeyboardTest : public InstalledToolTest {
   protected:
-    void SetUp() override {
-        ToolTest::SetUp();
-        RegisterFs2002("C:\\FS2002");
-        RegisterAddon(sandbox_.Path("Velport5"));
-    }
-
     // Starts the program and waits for its main window in front, with the focus on "Exit",
     // which comes first in the tab order.
     void Start(MainWindow& main) {

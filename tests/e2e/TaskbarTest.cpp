@@ -72,12 +72,10 @@ HWND RootOwner(HWND window) {
     return ::testing::AssertionSuccess();
 }
 
-class TaskbarTest : public ToolTest {
+class TaskbarTest : public InstalledToolTest {
   protected:
     void SetUp() override {
-        ToolTest::SetUp();
-        RegisterFs2002("C:\\FS2002");
-        RegisterAddon(sandbox_.Path("Velport5"));
+        InstalledToolTest::SetUp();
         // A window of the driver's own, to take the activation away from the program as another
         // program would.
         WNDCLASSA wc{};

@@ -85,4 +85,15 @@ class ToolTest : public ::testing::Test {
     std::deque<Process> processes_;
 };
 
+// The program with FS2002 registered at C:\FS2002 and the add-on in the sandbox: every window
+// opens, and commands find no scenery.cfg until a test makes one.
+class InstalledToolTest : public ToolTest {
+  protected:
+    void SetUp() override {
+        ToolTest::SetUp();
+        RegisterFs2002("C:\\FS2002");
+        RegisterAddon(sandbox_.Path("Velport5"));
+    }
+};
+
 }  // namespace e2e

@@ -110,7 +110,6 @@ std::string FakePlatform::KeyForWrite(const std::string& path) {
     if (!files_.count(store)) {
         if (const auto real = files_.find(Key(path)); real != files_.end()) {
             File copy = real->second;
-            copy.heldOpen = false;
             copy.heldUntil = 0;
             files_[store] = copy;
         }
@@ -134,7 +133,7 @@ const FakePlatform::File* FakePlatform::Find(const std::string& path) const {
 }
 
 std::optional<uint32_t> FakePlatform::Held(const File& file) const {
-    if (file.heldOpen || file.openForWriting)
+    if (file.openForWriting)
         return error::kSharingViolation;
     if (now_ < file.heldUntil)
         return file.heldCode;
@@ -171,7 +170,8 @@ void FakePlatform::RemoveFile(const std::string& path) {
 void FakePlatform::HoldOpen(const std::string& path, bool held) {
     File* file = Find(path);
     ASSERT_NE(file, nullptr) << path;
-    file->heldOpen = held;
+    file->heldUntil = held ? ~uint64_t{0} : 0;
+    file->heldCode = error::kSharingViolation;
 }
 
 void FakePlatform::HoldFor(const std::string& path, unsigned milliseconds, uint32_t code) {

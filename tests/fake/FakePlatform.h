@@ -188,7 +188,6 @@ class FakePlatform : public platform::Platform {
         std::string name;
         std::string bytes;
         uint32_t attributes = platform::attr::kArchive;
-        bool heldOpen = false;
         uint64_t heldUntil = 0;  // held by another program until then (the clock's time)
         uint32_t heldCode = 0;
         bool openForWriting = false;  // by this program, through OpenForWriting
